@@ -1,0 +1,85 @@
+#include "base/checked.h"
+
+#include <QCoreApplication>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace base {
+
+void terminate_run(int status) {
+  std::fflush(stderr);
+  std::fflush(stdout);
+  std::exit(status);
+}
+
+void fatal_system_error(std::string_view operation) {
+  QString text = QCoreApplication::translate("Fatal Error (cstsyst)",
+                                             "FATAL ERROR on '%1',\n Please contact your administrative.",
+                                             "'%1' is a function name");
+  text.replace(QLatin1String("%1"), QString::fromLocal8Bit(operation.data(), qsizetype(operation.size())));
+  std::fprintf(stderr, "%s", text.toLocal8Bit().constData());
+  terminate_run(7);
+}
+
+static void allocation_failed() { fatal_system_error("malloc"); }
+
+void install_allocation_handler() { std::set_new_handler(allocation_failed); }
+
+void* checked_alloc(std::size_t size) {
+  void* block = std::malloc(size == 0 ? 1 : size);
+  if (block == nullptr) fatal_system_error("malloc");
+  return block;
+}
+
+void* checked_realloc(void* block, std::size_t size) {
+  void* grown = std::realloc(block, size == 0 ? 1 : size);
+  if (grown == nullptr) fatal_system_error("realloc");
+  return grown;
+}
+
+char* checked_strdup(const char* text) {
+  if (text == nullptr) return nullptr;
+  std::size_t length = std::strlen(text) + 1;
+  char* copy = static_cast<char*>(std::malloc(length));
+  if (copy == nullptr) fatal_system_error("strdup");
+  std::memcpy(copy, text, length);
+  return copy;
+}
+
+void checked_close(std::FILE* stream) {
+  if (stream != nullptr && std::fclose(stream) != 0) fatal_system_error("fclose");
+}
+
+std::string format_to(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list again;
+  va_copy(again, args);
+  int length = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  if (length < 0) {
+    va_end(again);
+    fatal_system_error(std::string("sprintf(") + format);
+  }
+  std::string result(std::size_t(length), '\0');
+  std::vsnprintf(result.data(), result.size() + 1, format, again);
+  va_end(again);
+  return result;
+}
+
+void write_to(std::FILE* stream, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  int written = std::vfprintf(stream, format, args);
+  va_end(args);
+  if (written < 0) fatal_system_error("fprintf");
+}
+
+bool open_file(const std::string& name, const char* mode, std::FILE** stream) {
+  *stream = std::fopen(name.c_str(), mode);
+  return *stream != nullptr;
+}
+
+}  // namespace base

@@ -1,13 +1,60 @@
 #include "driver/pipeline.h"
 
 #include <QCoreApplication>
+#include <cstdio>
 
 #include "base/checked.h"
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
+#include "driver/options.h"
+#include "driver/output_names.h"
 
 namespace driver {
+
+namespace {
+
+constexpr std::size_t effective_line_limit = 1900;
+
+// What the phases are given, read once from the decoded command line.
+struct RunContext {
+  std::string effective_line;
+  std::string script;
+  std::string listing;
+  std::vector<std::string> interface_files;
+  std::string root;
+  std::string thread_routine;
+  std::string definitions_file;  // empty: none
+};
+
+std::string cut_effective_line(std::string line) {
+  if (line.size() > effective_line_limit) {
+    line.resize(effective_line_limit);
+    line += " (...)";
+  }
+  return line;
+}
+
+void report_banner() {
+  const char* context = "VELQIdent";
+  std::string title = QCoreApplication::translate(context, "Rudoze D++ Oriz Avudavuv").toStdString();
+  std::string version = QCoreApplication::translate(context, "8.0.1.2.343.015").toStdString();
+  std::string product = QCoreApplication::translate(context, "QMKPREPRO").toStdString();
+  std::string banner = base::format_to(" %s %s", title.c_str(), version.c_str());
+  diag::report_info("STARTEXEC", product, banner);
+  diag::report_info("COPYRIGHT",
+                    QCoreApplication::translate(context, "Copyright (c) 2026 The QMKPREPRO developers").toStdString());
+}
+
+// Steps 9 to 12: the values every later phase is handed.
+void read_options(RunContext& run) {
+  run.interface_files = interface_files();
+  run.root = root_name();
+  run.thread_routine = thread_routine_name(thread_routine(), run.root);
+  if (const std::string* definitions = std_define_file()) run.definitions_file = definitions_file_name(*definitions);
+}
+
+}  // namespace
 
 int run_qmkprepro(int argc, char** argv) {
   diag::install_quiet_message_handler();
@@ -15,6 +62,21 @@ int run_qmkprepro(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   diag::install_translators(application, diag::translation_prefixes());
   diag::register_all_messages();
+
+  RunContext run;
+  if (!decode_command_line(argc, argv, &run.effective_line)) diag::report_fatal("COMMFATAL", "", "");
+  run.effective_line = cut_effective_line(std::move(run.effective_line));
+
+  run.script = script_file_name(script_file());
+  run.listing = listing_file_name(run.script);
+  diag::open_listing(run.listing, log_enabled() != 0);
+  report_banner();
+  read_options(run);
+
+  // The interface analysis, the script reader and parser, the semantic analysis and the
+  // generators join the pipeline here, each through one call, gated on diag::error_count().
+
+  release_command_line();
   diag::finish_run();
 }
 

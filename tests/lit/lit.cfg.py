@@ -17,6 +17,8 @@ if not build:
 config.test_exec_root = os.path.join(build, 'lit')
 config.substitutions.append(('%qmkprepro', os.path.join(build, 'bin', 'qmkprepro')))
 config.substitutions.append(('%qmkiface', os.path.join(build, 'bin', 'qmkiface')))
+config.substitutions.append(('%status', os.path.join(config.test_source_root, 'run_status.sh')))
+config.substitutions.append(('%{long}', 'x' * 300))
 config.substitutions.append(('%build', build))
 config.substitutions.append(('%srcroot', source))
 config.substitutions.append(('FileCheck', filecheck))

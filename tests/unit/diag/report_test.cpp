@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 
 #include "diag/catalogue.h"
 #include "diag/report.h"
@@ -26,7 +27,9 @@ class Reporting : public testing::Test {
     diag::reset_reporting();
     diag::reset_catalogue();
     diag::register_all_messages();
-    listing_ = testing::TempDir() + "report_test.lis";
+    // One file per test: ctest runs the tests of this program in parallel processes.
+    listing_ = testing::TempDir() + "report_test_" + testing::UnitTest::GetInstance()->current_test_info()->name() +
+               std::to_string(getpid()) + ".lis";
     std::remove(listing_.c_str());
   }
   void TearDown() override { diag::reset_reporting(); }

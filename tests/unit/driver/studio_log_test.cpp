@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include "diag/catalogue.h"
 #include "diag/report.h"
@@ -18,7 +19,7 @@ std::string read_file(const std::string& path) {
 }
 
 TEST(StudioLog, LinesInOrderAndEmptiedOnOpen) {
-  std::string path = testing::TempDir() + "studio.log";
+  std::string path = testing::TempDir() + "studio_" + std::to_string(getpid()) + ".log";
   {
     std::ofstream old(path);
     old << "stale line\n";

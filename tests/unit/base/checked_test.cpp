@@ -1,5 +1,5 @@
-// Allocation failures: the checked allocators end with status 7 and the fatal system text, the
-// analysis allocators with the internal "ERRINTFCT" at the current position (status 9).
+// Checked services and allocation failures: the checked calls end with status 7 and the fatal
+// system text, the analysis allocators with the internal "ERRINTFCT" at the current position (status 9).
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -32,7 +32,15 @@ namespace {
 // Far more than the machine has, yet not a size the compiler or the allocator rejects outright.
 volatile std::size_t impossible_size = SIZE_MAX / 4;
 
-const char fatal_text[] = "^FATAL ERROR on 'malloc',\n Please contact your administrative.$";
+// Where the message of a failed allocation starts: at the beginning, after the warning line that
+// the sanitizer prints when it hands out a null block.
+#ifdef QMK_UNDER_ASAN
+#define QMK_FAILED_ALLOCATION "^(==[0-9]+==WARNING: AddressSanitizer failed to allocate [^\n]*\n)?"
+#else
+#define QMK_FAILED_ALLOCATION "^"
+#endif
+
+const char fatal_text[] = QMK_FAILED_ALLOCATION "FATAL ERROR on 'malloc',\n Please contact your administrative.$";
 
 class Allocation : public ::testing::Test {
  protected:
@@ -61,7 +69,7 @@ TEST_F(Allocation, CheckedAllocatorsWork) {
 TEST_F(Allocation, CheckedFailuresAreFatal) {
   EXPECT_EXIT(base::checked_alloc(impossible_size), ::testing::ExitedWithCode(7), fatal_text);
   EXPECT_EXIT(base::checked_realloc(nullptr, impossible_size), ::testing::ExitedWithCode(7),
-              "^FATAL ERROR on 'realloc',\n Please contact your administrative.$");
+              QMK_FAILED_ALLOCATION "FATAL ERROR on 'realloc',\n Please contact your administrative.$");
 }
 
 TEST_F(Allocation, FailedNewIsFatal) {
@@ -83,6 +91,23 @@ TEST_F(Allocation, SystemErrorsNameTheOperation) {
               "^FATAL ERROR on 'fclose',\n Please contact your administrative.$");
   EXPECT_EXIT(base::fatal_system_error("sprintf(%d"), ::testing::ExitedWithCode(7),
               "^FATAL ERROR on 'sprintf\\(%d',\n");
+}
+
+TEST_F(Allocation, FailedStreamCallsAreFatal) {
+  // A stream opened for reading refuses output; a full device fails the flush of fclose.
+  EXPECT_EXIT(
+      {
+        std::FILE* input = std::fopen("/dev/null", "r");
+        base::write_to(input, "%s", "text");
+      },
+      ::testing::ExitedWithCode(7), "^FATAL ERROR on 'fprintf',\n Please contact your administrative.$");
+  EXPECT_EXIT(
+      {
+        std::FILE* full = std::fopen("/dev/full", "w");
+        std::fputs("text", full);
+        base::checked_close(full);
+      },
+      ::testing::ExitedWithCode(7), "^FATAL ERROR on 'fclose',\n");
 }
 
 TEST_F(Allocation, FormatToBuildsLongTexts) {
@@ -107,7 +132,7 @@ TEST_F(Allocation, AnalysisAllocatorsWork) {
 TEST_F(Allocation, AnalysisFailuresAreInternalAtTheCurrentPosition) {
   diag::set_current_file("types.h");
   diag::set_current_line(12);
-  const char expected[] = "^Qandor-S-ERRINTFCT,  \\[types.h:12\\] Internal error in function memory overflow\n$";
+  const char expected[] = QMK_FAILED_ALLOCATION "Qandor-S-ERRINTFCT,  \\[types.h:12\\] Internal error in function memory overflow\n$";
   EXPECT_EXIT(base::analysis_alloc(impossible_size), ::testing::ExitedWithCode(9), expected);
   EXPECT_EXIT(base::analysis_realloc(nullptr, impossible_size), ::testing::ExitedWithCode(9), expected);
   // count * size beyond the address space: calloc refuses it rather than wrapping.

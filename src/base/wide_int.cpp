@@ -319,6 +319,19 @@ WideInt wide_remainder(const WideInt& a, const WideInt& b) {
   return from_limbs(r);
 }
 
+WideDivision wide_divide_truncated(const WideInt& a, const WideInt& b) {
+  Limbs la = to_limbs(a), lb = to_limbs(b);
+  if (limbs_zero(lb)) {
+    report_zero_divisor();
+    return WideDivision{};
+  }
+  Limbs q, r;
+  divide_magnitudes(limbs_magnitude(la), limbs_magnitude(lb), q, r);
+  if (limbs_negative(la) != limbs_negative(lb)) q = limbs_negate(q);
+  if (limbs_negative(la)) r = limbs_negate(r);
+  return WideDivision{checked_result(q), from_limbs(r)};
+}
+
 WideInt wide_and(const WideInt& a, const WideInt& b) {
   WideInt result;
   for (int i = 0; i < wide_bytes; ++i) result.bytes[i] = a.bytes[i] & b.bytes[i];

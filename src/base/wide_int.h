@@ -57,6 +57,9 @@ struct WideDivision {
 WideDivision wide_divide_euclid(const WideInt& a, const WideInt& b);
 WideInt wide_divide(const WideInt& a, const WideInt& b);
 WideInt wide_remainder(const WideInt& a, const WideInt& b);
+// C's division, for evaluating C expressions: the quotient rounded towards zero and the
+// remainder with the dividend's sign (-7 / 2 is -3 remainder -1). Same faults as above.
+WideDivision wide_divide_truncated(const WideInt& a, const WideInt& b);
 
 // Bit operations on the two's complement form.
 WideInt wide_and(const WideInt& a, const WideInt& b);

@@ -150,6 +150,27 @@ TEST_F(Wide, EuclideanDivisionKeepsTheRemainderPositive) {
   EXPECT_EQ(messages(), "");
 }
 
+TEST_F(Wide, TruncatedDivisionAsInC) {
+  struct Case {
+    std::int64_t a, b;
+  };
+  const Case cases[] = {{7, 2}, {-7, 2}, {7, -2}, {-7, -2}, {-6, 3}, {0, -5}, {INT64_MIN, 7}, {INT64_MAX, -1000}};
+  for (const Case& c : cases) {
+    base::WideDivision d = base::wide_divide_truncated(w(c.a), w(c.b));
+    EXPECT_EQ(d.quotient, w(c.a / c.b)) << c.a << " / " << c.b;
+    EXPECT_EQ(d.remainder, w(c.a % c.b)) << c.a << " % " << c.b;
+  }
+  base::WideDivision d = base::wide_divide_truncated(base::wide_min(), w(3));
+  EXPECT_EQ(dec(d.quotient), "-62357403192785191176690552862561408838653121833642");
+  EXPECT_EQ(dec(d.remainder), "-2");
+  EXPECT_EQ(diag::error_count(), 0);
+  base::wide_divide_truncated(w(1), w(0));
+  base::wide_divide_truncated(base::wide_min(), w(-1));
+  EXPECT_EQ(messages(),
+            "Qandor-E-DIVBYZERO,  [defs.h:7] Division by zero\n"
+            "Qandor-E-OVERFLOW,  [defs.h:7] Overflow\n");
+}
+
 TEST_F(Wide, DivisionFaults) {
   EXPECT_EQ(base::wide_divide(w(5), w(0)), w(0));
   EXPECT_EQ(base::wide_remainder(w(5), w(0)), w(0));

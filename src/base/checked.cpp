@@ -23,7 +23,21 @@ void fatal_system_error(std::string_view operation) {
   terminate_run(7);
 }
 
-static void allocation_failed() { fatal_system_error("malloc"); }
+namespace {
+
+// The new-handler. Printing the translated message allocates too; should that fail as well, the
+// handler is entered again: the second time it prints the source text from static storage.
+void allocation_failed() {
+  static bool reporting = false;
+  if (reporting) {
+    std::fputs("FATAL ERROR on 'malloc',\n Please contact your administrative.", stderr);
+    terminate_run(7);
+  }
+  reporting = true;
+  fatal_system_error("malloc");
+}
+
+}  // namespace
 
 void install_allocation_handler() { std::set_new_handler(allocation_failed); }
 

@@ -8,8 +8,9 @@ namespace base {
 
 inline constexpr std::size_t concat_limit = 24576;
 
-// Appends `texts` to `*destination` up to concat_limit characters in all. A null destination is
-// the internal error "ERRINTFCT" with "xstrcat (2)"; a text that is the destination's own buffer,
+// Appends `texts` to `*destination` up to concat_limit characters in all (a destination already
+// longer is left as it is; null texts are skipped). A null destination is the internal error
+// "ERRINTFCT" with "xstrcat (2)"; a text that points into the destination's own buffer,
 // "ERRINTFCT" with "xstrcat".
 void concat_into(std::string* destination, std::initializer_list<const char*> texts);
 // A new text holding the concatenation, limited the same way.

@@ -1,0 +1,45 @@
+#include "base/analysis_alloc.h"
+
+#include <QCoreApplication>
+#include <cstdlib>
+
+#include "base/checked.h"
+#include "diag/report.h"
+
+namespace base {
+
+namespace {
+
+// Internal "ERRINTFCT" with the translated "memory overflow" at the current position.
+[[noreturn]] void analysis_memory_overflow() {
+  QString parameter = QCoreApplication::translate("Error Parameter", "memory overflow",
+                                                  "Used as a parameter for 'ERRINTFCT' error message");
+  diag::report_here(diag::MessageKind::Internal, "ERRINTFCT", parameter.toStdString());
+  terminate_run(9);  // not reached: an internal message ends the run
+}
+
+}  // namespace
+
+void* analysis_alloc(std::size_t size) {
+  void* block = std::malloc(size == 0 ? 1 : size);
+  if (block == nullptr) analysis_memory_overflow();
+  return block;
+}
+
+void* analysis_realloc(void* block, std::size_t size) {
+  void* grown = std::realloc(block, size == 0 ? 1 : size);
+  if (grown == nullptr) analysis_memory_overflow();
+  return grown;
+}
+
+void* analysis_calloc(std::size_t count, std::size_t size) {
+  void* block = std::calloc(count == 0 ? 1 : count, size == 0 ? 1 : size);
+  if (block == nullptr) analysis_memory_overflow();
+  return block;
+}
+
+void analysis_free(void* block) {
+  if (block != nullptr) std::free(block);
+}
+
+}  // namespace base

@@ -1200,9 +1200,9 @@
         <translation>Fin des messages avec avertissements %1</translation>
     </message>
     <message>
-        <source>No declared instance named %1: the instance is chosen at run time</source>
+        <source>%1No declared instance named %2: the instance is chosen at run time</source>
         <comment>Error code is "ISTNOPLAN"</comment>
-        <translation>Aucune instance déclarée ne s'appelle %1 : l'instance est choisie à l'exécution</translation>
+        <translation>%1Aucune instance déclarée ne s'appelle %2 : l'instance est choisie à l'exécution</translation>
     </message>
     <message>
         <source>Range check not available for %1</source>

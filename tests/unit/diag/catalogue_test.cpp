@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QTranslator>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "diag/catalogue.h"
+#include "recording_translator.h"
 
 namespace {
 
@@ -144,24 +144,8 @@ TEST_F(CatalogueTest, InsertReplacesAndLookupIsExact) {
   EXPECT_EQ(diag::catalogue_find("ABCDEFGHI "), nullptr);
 }
 
-// One row as the translators see it.
-struct Lookup {
-  std::string context;
-  std::string source;
-  std::string comment;  // empty: no translator comment
-  bool has_comment;
-};
-
-// Records every lookup and translates nothing, so the source texts stay in force.
-class RecordingTranslator : public QTranslator {
- public:
-  mutable std::vector<Lookup> lookups;
-  bool isEmpty() const override { return false; }
-  QString translate(const char* context, const char* source, const char* disambiguation, int) const override {
-    lookups.push_back({context, source, disambiguation ? disambiguation : "", disambiguation != nullptr});
-    return QString();
-  }
-};
+using diag_test::Lookup;
+using diag_test::RecordingTranslator;
 
 std::vector<Lookup> record_registration() {
   static int argc = 1;

@@ -18,6 +18,7 @@
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
+#include "recording_translator.h"
 
 namespace {
 
@@ -63,6 +64,14 @@ std::string catalogue_text(const char* code) {
   return text == nullptr ? std::string("<none>") : *text;
 }
 
+// The placeholders of a text in order, and whether it starts with one.
+std::string placeholder_signature(const std::string& text) {
+  std::string signature = text.rfind("%", 0) == 0 ? "lead:" : "";
+  for (std::size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at + 1))
+    if (at + 1 < text.size()) signature += text.substr(at, 2);
+  return signature;
+}
+
 std::string locale_directory() { return std::string(std::getenv("QANDORDIR")) + "/lib/locale"; }
 
 // Sets the locale environment, creates the application and installs the translators as
@@ -84,6 +93,23 @@ std::string locale_directory() { return std::string(std::getenv("QANDORDIR")) + 
   std::fputs(mismatches.text.c_str(), stderr);
   std::fflush(stderr);
   std::_Exit(mismatches.text.empty() ? 0 : 1);
+}
+
+// Every catalogue row has its French text, with the placeholders of the source in the same order.
+void check_every_row_translated(Mismatches& m) {
+  diag_test::RecordingTranslator recorder;  // asked first, answers nothing
+  QCoreApplication::installTranslator(&recorder);
+  diag::reset_catalogue();
+  diag::register_all_messages();
+  QCoreApplication::removeTranslator(&recorder);
+  m.expect_true("no row reached the translators", !recorder.lookups.empty());
+  for (const diag_test::Lookup& row : recorder.lookups) {
+    std::string french = tr(row.context.c_str(), row.source.c_str(), row.has_comment ? row.comment.c_str() : nullptr);
+    std::string what = row.context + " / " + row.comment + " / " + row.source;
+    bool only_placeholders = row.source.find_first_not_of("%12") == std::string::npos;
+    m.expect_true("untranslated: " + what, french != row.source || only_placeholders);
+    m.expect(what, placeholder_signature(french), placeholder_signature(row.source));
+  }
 }
 
 void check_french(Mismatches& m) {
@@ -125,6 +151,7 @@ void check_french(Mismatches& m) {
            "Fin d'exécution avec 0 erreur et 0 avertissement%1%2");
   m.expect("script-compiler FICERROPN", tr("File error", "File %1 opening problem", "Error code is \"FICERROPN\""),
            "Problème d'ouverture du fichier %1");
+  check_every_row_translated(m);
   // Every prefix has its French file.
   for (const std::string& prefix : diag::translation_prefixes()) {
     QTranslator translator;

@@ -168,9 +168,9 @@
         <translation>%1Directive #line incorrecte %2</translation>
     </message>
     <message>
-        <source>%1Division by zero %2</source>
+        <source>%1Division by zero</source>
         <comment>Error code is "DIVISZERO"</comment>
-        <translation>%1Division par zéro %2</translation>
+        <translation>%1Division par zéro</translation>
     </message>
     <message>
         <source>%1Directive after #else: %2</source>
@@ -178,9 +178,9 @@
         <translation>%1Directive après #else : %2</translation>
     </message>
     <message>
-        <source>%1Empty expression %2</source>
+        <source>%1Empty expression</source>
         <comment>Error code is "EMPTYEXPR"</comment>
-        <translation>%1Expression vide %2</translation>
+        <translation>%1Expression vide</translation>
     </message>
     <message>
         <source>%1Integer constant %2 out of range</source>
@@ -188,9 +188,9 @@
         <translation>%1Constante entière %2 hors limites</translation>
     </message>
     <message>
-        <source>%1Bad use of defined %2</source>
+        <source>%1Bad use of defined</source>
         <comment>Error code is "ERDEFINED"</comment>
-        <translation>%1Utilisation incorrecte de defined %2</translation>
+        <translation>%1Utilisation incorrecte de defined</translation>
     </message>
     <message>
         <source>%1Bad #include argument %2</source>
@@ -198,9 +198,9 @@
         <translation>%1Argument de #include incorrect %2</translation>
     </message>
     <message>
-        <source>%1Text after the end of the expression %2</source>
+        <source>%1Text after the end of the expression</source>
         <comment>Error code is "ERRAFTEND"</comment>
-        <translation>%1Texte après la fin de l'expression %2</translation>
+        <translation>%1Texte après la fin de l'expression</translation>
     </message>
     <message>
         <source>%1Bad exponent %2</source>
@@ -283,9 +283,9 @@
         <translation>%1Constante caractère invalide %2</translation>
     </message>
     <message>
-        <source>%1"defined" cannot be defined %2</source>
+        <source>%1The name %2 cannot be defined</source>
         <comment>Error code is "INVDEFINE"</comment>
-        <translation>%1"defined" ne peut pas être défini %2</translation>
+        <translation>%1Le nom %2 ne peut pas être défini</translation>
     </message>
     <message>
         <source>%1Invalid end of number %2</source>
@@ -348,14 +348,14 @@
         <translation>%1Aucune conditionnelle ouverte pour %2</translation>
     </message>
     <message>
-        <source>%1Escape sequence does not fit in a byte %2</source>
+        <source>%1Escape sequence does not fit in a byte</source>
         <comment>Error code is "NOFITBYTE"</comment>
-        <translation>%1La séquence d'échappement ne tient pas dans un octet %2</translation>
+        <translation>%1La séquence d'échappement ne tient pas dans un octet</translation>
     </message>
     <message>
-        <source>%1No hexadecimal digit after \x %2</source>
+        <source>%1No hexadecimal digit after \x</source>
         <comment>Error code is "NOHEXDIGI"</comment>
-        <translation>%1Aucun chiffre hexadécimal après \x %2</translation>
+        <translation>%1Aucun chiffre hexadécimal après \x</translation>
     </message>
     <message>
         <source>%1Unknown parameter %2</source>
@@ -453,9 +453,9 @@
         <translation>%1Séquence d'échappement hors limites %2</translation>
     </message>
     <message>
-        <source>%1Unknown escape sequence %2</source>
+        <source>%1Unknown escape sequence</source>
         <comment>Error code is "SEQUEINCO"</comment>
-        <translation>%1Séquence d'échappement inconnue %2</translation>
+        <translation>%1Séquence d'échappement inconnue</translation>
     </message>
     <message>
         <source>%1Bad sub-expression %2</source>
@@ -528,9 +528,9 @@
         <translation>%1Modificateur de type incorrect %2</translation>
     </message>
     <message>
-        <source>%1#endif without #if %2</source>
+        <source>%1#endif without #if</source>
         <comment>Error code is "UNBAENDIF"</comment>
-        <translation>%1#endif sans #if %2</translation>
+        <translation>%1#endif sans #if</translation>
     </message>
     <message>
         <source>%1Cannot undefine %2</source>
@@ -543,19 +543,19 @@
         <translation>%1Directive inconnue %2</translation>
     </message>
     <message>
-        <source>%1Unterminated comment %2</source>
+        <source>%1Unterminated comment</source>
         <comment>Error code is "UNTERCOMM"</comment>
-        <translation>%1Commentaire non terminé %2</translation>
+        <translation>%1Commentaire non terminé</translation>
     </message>
     <message>
-        <source>%1Unterminated conditional %2</source>
+        <source>%1Unterminated conditional #%2</source>
         <comment>Error code is "UNTERCOND"</comment>
-        <translation>%1Conditionnelle non terminée %2</translation>
+        <translation>%1Conditionnelle #%2 non terminée</translation>
     </message>
     <message>
-        <source>%1Unterminated string or character constant %2</source>
+        <source>%1Unterminated string or character constant</source>
         <comment>Error code is "UNTERSTRI"</comment>
-        <translation>%1Chaîne ou constante caractère non terminée %2</translation>
+        <translation>%1Chaîne ou constante caractère non terminée</translation>
     </message>
     <message>
         <source>%1Unterminated macro parameter list %2</source>

@@ -908,9 +908,9 @@
         <translation>%1Opération impossible sur un champ de bits %2</translation>
     </message>
     <message>
-        <source>%1Integer overflow %2</source>
+        <source>%1Overflow</source>
         <comment>Error code is "OVERFLOW"</comment>
-        <translation>%1Dépassement de capacité d'entier %2</translation>
+        <translation>%1Dépassement de capacité</translation>
     </message>
     <message>
         <source>%1Parameter not allowed in an environment %2</source>

@@ -89,7 +89,9 @@ TEST_F(CatalogueTest, TextsOfTheOwningComponents) {
       {"NBRECURSI", "%1There are too many macro or include recursions %2"},
       {"PRAGMAINC", "%1UnknownUnit Testing pragma: %2"},
       {"IDENREDEF", "%1Warning: %2 redefined"},
-      {"NOHEXDIGI", "%1No hexadecimal digit after \\x %2"},
+      {"NOHEXDIGI", "%1No hexadecimal digit after \\x"},
+      {"OVERFLOW", "%1Overflow"},
+      {"DIVBYZERO", "%1Division by zero"},
       {"WARNERR", "%1%2"},
   };
   for (const auto& [code, text] : expected) EXPECT_EQ(text_of(code), text) << code;

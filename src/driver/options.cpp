@@ -384,6 +384,15 @@ bool decode_command_line(int argc, char** argv, std::string* effective) {
   return true;
 }
 
+std::string limit_effective_line(std::string line) {
+  constexpr std::size_t limit = 1900;
+  if (line.size() > limit) {
+    line.resize(limit);
+    line += " (...)";
+  }
+  return line;
+}
+
 int option_state(std::string_view name) {
   const CommandTable& table = command_table();
   for (std::size_t o = 0; o < table.options.size(); ++o) {

@@ -11,6 +11,9 @@ namespace driver {
 // returns true; on failure the decoder message and the usage text have gone to stderr.
 bool decode_command_line(int argc, char** argv, std::string* effective);
 
+// The effective command line as recorded: over 1900 characters it is cut there and " (...)" follows.
+std::string limit_effective_line(std::string line);
+
 // 0 when absent, +n when given, -n when given negated; n is the option's 1-based table position.
 // An unknown name prints "Internal error, bad option name" with the name and gives 0.
 int option_state(std::string_view name);

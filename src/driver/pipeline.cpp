@@ -14,8 +14,6 @@ namespace driver {
 
 namespace {
 
-constexpr std::size_t effective_line_limit = 1900;
-
 // What the phases are given, read once from the decoded command line.
 struct RunContext {
   std::string effective_line;
@@ -26,14 +24,6 @@ struct RunContext {
   std::string thread_routine;
   std::string definitions_file;  // empty: none
 };
-
-std::string cut_effective_line(std::string line) {
-  if (line.size() > effective_line_limit) {
-    line.resize(effective_line_limit);
-    line += " (...)";
-  }
-  return line;
-}
 
 void report_banner() {
   const char* context = "VELQIdent";
@@ -65,7 +55,7 @@ int run_qmkprepro(int argc, char** argv) {
 
   RunContext run;
   if (!decode_command_line(argc, argv, &run.effective_line)) diag::report_fatal("COMMFATAL", "", "");
-  run.effective_line = cut_effective_line(std::move(run.effective_line));
+  run.effective_line = limit_effective_line(std::move(run.effective_line));
 
   run.script = script_file_name(script_file());
   run.listing = listing_file_name(run.script);

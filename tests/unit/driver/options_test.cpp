@@ -196,6 +196,24 @@ TEST(EffectiveLine, MinimalLine) {
   EXPECT_TRUE(result.messages.empty());
 }
 
+TEST(EffectiveLine, CutAt1900Characters) {
+  EXPECT_EQ(driver::limit_effective_line(std::string(1900, 'a')), std::string(1900, 'a'));
+  EXPECT_EQ(driver::limit_effective_line(std::string(1901, 'a')), std::string(1900, 'a') + " (...)");
+  // A long command line made of many include directories.
+  std::vector<std::string> dirs(300, "-INCL=include_dir");
+  std::vector<std::string> texts = {"qmkprepro", "s", "i", "r"};
+  texts.insert(texts.end(), dirs.begin(), dirs.end());
+  std::vector<char*> argv;
+  for (std::string& text : texts) argv.push_back(text.data());
+  driver::release_command_line();
+  std::string effective;
+  ASSERT_TRUE(driver::decode_command_line(static_cast<int>(argv.size()), argv.data(), &effective));
+  std::string recorded = driver::limit_effective_line(effective);
+  EXPECT_EQ(recorded.size(), 1906u);
+  EXPECT_EQ(recorded.substr(0, 30), "qmkprepro s i r -INCL=include_");
+  EXPECT_EQ(recorded.substr(1900), " (...)");
+}
+
 TEST(OptionState, UnknownNamePrintsTitleLineOnly) {
   ASSERT_TRUE(decode({"s", "i", "r"}).ok);
   testing::internal::CaptureStderr();

@@ -86,6 +86,16 @@ std::vector<const SymbolEntry*> file_level_symbols_of(const Dictionary& dictiona
   return symbols;
 }
 
+int symbol_declaration_kind(const SymbolEntry* entry) {
+  if (entry == nullptr) return 0;
+  const Declaration& declaration = entry->declaration;
+  const TypedefData* alias = typedef_data(declaration.type);
+  if (alias != nullptr && alias->name == declaration.name) return 0;
+  const TypeDescriptor* type = strip_typedefs(declaration.type);
+  if (type != nullptr && type->kind == TypeKind::Function) return 0;
+  return (entry->flags & kSymbolStatic) != 0 ? 2 : 1;
+}
+
 Declaration make_declaration(const char* name, TypeDescriptor* type, TypeDescriptor* scope, const char* file) {
   return Declaration{name, type, scope != nullptr, scope, file};
 }

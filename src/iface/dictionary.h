@@ -125,6 +125,11 @@ void visit_symbols(const Dictionary& dictionary, const std::function<void(const 
 // inside a namespace or class, without file, without name, and the reserved variable are left out.
 std::vector<const SymbolEntry*> file_level_symbols_of(const Dictionary& dictionary, std::string_view file);
 
+// What a symbol declares, as the generators and the script checks see it: 0 for none (null),
+// for a function, and for a typedef name (a symbol whose type is a typedef of its own name);
+// 2 for an object declared "static"; 1 for any other object (also a symbol without type).
+int symbol_declaration_kind(const SymbolEntry* entry);
+
 // Convenience for a Declaration: the scoped flag follows the scope.
 Declaration make_declaration(const char* name, TypeDescriptor* type, TypeDescriptor* scope, const char* file);
 

@@ -82,6 +82,13 @@ std::string next_unnamed_namespace_name(Dictionary& dictionary) {
   return "quelt_unnamed_namespace_" + std::to_string(++dictionary.unnamed_namespace_count);
 }
 
+TypeDescriptor* enter_unnamed_namespace(Dictionary& dictionary, const char* name, TypeDescriptor* enclosing,
+                                        const SourcePosition& where) {
+  TypeDescriptor* space = enter_namespace(dictionary, name, enclosing, where);
+  add_using_directive(dictionary, enclosing, space);
+  return space;
+}
+
 TypeDescriptor* ensure_script_scope(Dictionary& dictionary, std::string_view name, TypeDescriptor* enclosing) {
   if (TypeDescriptor* existing = find_scope(dictionary, name)) return existing;
   TypeDescriptor* scope = make_namespace(dictionary.types, nullptr);

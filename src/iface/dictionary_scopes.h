@@ -39,6 +39,11 @@ TypeDescriptor* enter_namespace(Dictionary& dictionary, const char* name, TypeDe
 // The name of the next unnamed namespace of the run: "quelt_unnamed_namespace_1", "_2"...
 std::string next_unnamed_namespace_name(Dictionary& dictionary);
 
+// "namespace { ... }": the namespace `name` (next_unnamed_namespace_name, interned) entered in
+// `enclosing`, whose names are made visible there by a using-directive, as C++ has it.
+TypeDescriptor* enter_unnamed_namespace(Dictionary& dictionary, const char* name, TypeDescriptor* enclosing,
+                                        const SourcePosition& where);
+
 // A scope of the script side (a scenario, procedure or block name such as "A.B@init"): a
 // namespace registered under that exact text, at file level unless `enclosing` is given. An
 // existing scope of that name is returned.

@@ -80,6 +80,19 @@ const Member* find_member(const TypeDescriptor* type, const char* name) {
   return find_member_in(type, name, seen);
 }
 
+bool has_flagged_member(const TypeDescriptor* type) {
+  const TypeDescriptor* record = strip_typedefs_and_qualifiers(type);
+  const CompoundData* compound = record != nullptr && record->kind == TypeKind::Struct ? compound_data(record) : nullptr;
+  if (compound == nullptr) return false;
+  for (const Member& member : compound->members) {
+    if ((member.flags & kMemberVirtual) != 0) return true;
+  }
+  for (const BaseClass& base : compound->bases) {
+    if ((base.flags & kMemberVirtual) != 0) return true;
+  }
+  return false;
+}
+
 bool is_character_string(const TypeDescriptor* type) {
   const TypeDescriptor* outer = strip_to_object_type(type);
   const TypeDescriptor* element = nullptr;

@@ -25,6 +25,10 @@ const Member* member_at(const TypeDescriptor* type, int position, int* counter, 
 // looked through. Null when there is none.
 const Member* find_member(const TypeDescriptor* type, const char* name);
 
+// Whether a struct/class (through typedefs and qualifiers) has a member or a base class whose
+// flag byte carries the member flag (bit 0, kMemberVirtual).
+bool has_flagged_member(const TypeDescriptor* type);
+
 // True for a pointer or array whose element is a character-flagged integer type, through
 // typedefs, qualifiers and references (on the type and on its element).
 bool is_character_string(const TypeDescriptor* type);

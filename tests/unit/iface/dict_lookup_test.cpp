@@ -212,6 +212,21 @@ TEST_F(DictLookupTest, NamespacesReopenAndClashWithClasses) {
   EXPECT_EQ(next_unnamed_namespace_name(dict), "quelt_unnamed_namespace_2");
 }
 
+TEST_F(DictLookupTest, UnnamedNamespaceNamesAreVisibleWhereItStands) {
+  TypeDescriptor* hidden = enter_unnamed_namespace(dict, n(next_unnamed_namespace_name(dict)), nullptr, where);
+  EXPECT_STREQ(namespace_data(hidden)->name, "quelt_unnamed_namespace_1");
+  SymbolEntry* secret = object("secret", int_type(), hidden);
+  EXPECT_EQ(ordinary("secret", nullptr), secret);
+  // Inside a named namespace the names show in that namespace and the ones inside it only.
+  TypeDescriptor* outer = space("Outer");
+  TypeDescriptor* inner = enter_unnamed_namespace(dict, n(next_unnamed_namespace_name(dict)), outer, where);
+  EXPECT_EQ(find_scope(dict, "Outer::quelt_unnamed_namespace_2"), inner);
+  SymbolEntry* nested = object("nested", int_type(), inner);
+  EXPECT_EQ(ordinary("nested", outer), nested);
+  EXPECT_EQ(ordinary("nested", space("In", outer)), nested);
+  EXPECT_EQ(ordinary("nested", nullptr), nullptr);
+}
+
 TEST_F(DictLookupTest, ScriptScopesHoldTheScriptsDeclarations) {
   TypeDescriptor* block = ensure_script_scope(dict, "S1.S2@init", nullptr);
   EXPECT_EQ(ensure_script_scope(dict, "S1.S2@init", nullptr), block);

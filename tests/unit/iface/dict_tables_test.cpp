@@ -75,6 +75,18 @@ TEST_F(DictionaryTest, FileLevelSymbolsOfAFileSkipScopedUnnamedReservedAndOtherF
   EXPECT_EQ(listed, (std::vector<std::string>{"kept", "tag"}));
 }
 
+TEST_F(DictionaryTest, DeclarationKindOfAnEntry) {
+  EXPECT_EQ(symbol_declaration_kind(nullptr), 0);
+  EXPECT_EQ(symbol_declaration_kind(object("f", function(int_type(), {}))), 0);
+  SymbolEntry* alias = declare_typedef(dict, n("T"), int_type(), nullptr, n("a.h"), where);
+  EXPECT_EQ(symbol_declaration_kind(alias), 0);
+  // An object of a typedef type, or of a typedef of a function type.
+  EXPECT_EQ(symbol_declaration_kind(object("of_t", alias->declaration.type)), 1);
+  EXPECT_EQ(symbol_declaration_kind(object("fn", make_typedef(dict.types, n("F"), function(int_type(), {})))), 0);
+  EXPECT_EQ(symbol_declaration_kind(object("kept", int_type(), nullptr, kSymbolStatic)), 2);
+  EXPECT_EQ(symbol_declaration_kind(object("untyped", nullptr)), 1);
+}
+
 TEST_F(DictionaryTest, InitialiseEmptiesEverythingAndRestoresDefaultSizes) {
   object("x", int_type());
   enter_namespace(dict, n("N"), nullptr, where);

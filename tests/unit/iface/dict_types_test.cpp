@@ -191,6 +191,29 @@ TEST_F(DictTypesTest, FindMemberSearchesUnnamedMembersAndBases) {
   EXPECT_EQ(member_position(derived, n("inherited")), 0);
 }
 
+TEST_F(DictTypesTest, FlaggedMemberOrBaseOfAClass) {
+  TypeDescriptor* plain = record(TypeKind::Struct, n("Plain"), {"a"});
+  EXPECT_FALSE(has_flagged_member(plain));
+  TypeDescriptor* with_method = begin_tag_definition(dict, TypeKind::Struct, n("Shape"), false, nullptr, n("a.h"), where);
+  add_member(with_method, Member{n("area"), function(int_type(), {}), kMemberVirtual | kMemberProtected, -1});
+  complete_tag(dict, with_method, n("a.h"), where);
+  EXPECT_TRUE(has_flagged_member(make_typedef(dict.types, n("Shape_t"), with_method)));
+  TypeDescriptor* with_base = begin_tag_definition(dict, TypeKind::Struct, n("Derived"), false, nullptr, n("a.h"), where);
+  add_base(with_base, plain, kMemberVirtual);
+  complete_tag(dict, with_base, n("a.h"), where);
+  EXPECT_TRUE(has_flagged_member(with_base));
+  // Other flags do not count, and neither do unions.
+  TypeDescriptor* other = begin_tag_definition(dict, TypeKind::Struct, n("Other"), false, nullptr, n("a.h"), where);
+  add_member(other, Member{n("count"), int_type(), kMemberStatic | kMemberPrivate, -1});
+  add_base(other, plain, kMemberProtected);
+  complete_tag(dict, other, n("a.h"), where);
+  EXPECT_FALSE(has_flagged_member(other));
+  TypeDescriptor* choice = begin_tag_definition(dict, TypeKind::Union, n("Choice"), true, nullptr, n("a.h"), where);
+  add_member(choice, Member{n("f"), int_type(), kMemberVirtual, -1});
+  EXPECT_FALSE(has_flagged_member(choice));
+  EXPECT_FALSE(has_flagged_member(make_pointer(dict.types, with_method)));
+}
+
 TEST_F(DictTypesTest, CharacterStringsThroughTypedefsQualifiersAndReferences) {
   TypeStore& store = dict.types;
   EXPECT_TRUE(is_character_string(make_pointer(store, char_type())));

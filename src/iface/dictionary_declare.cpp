@@ -213,23 +213,21 @@ SymbolEntry* declare_typedef(Dictionary& dictionary, const char* name, TypeDescr
 TypeDescriptor* begin_tag_definition(Dictionary& dictionary, TypeKind kind, const char* name, bool is_struct,
                                      TypeDescriptor* scope, const char* file, const SourcePosition& where) {
   if (name == nullptr) return make_tag(dictionary, kind, name, is_struct, scope);
-  SymbolEntry* existing = find_in_scope(dictionary, SymbolTable::Tags, name, scope);
-  if (existing != nullptr && existing->declaration.type != nullptr && existing->declaration.type->kind == kind &&
-      !is_complete_tag(existing->declaration.type)) {
-    TypeDescriptor* tag = existing->declaration.type;
+  SymbolEntry* same_kind = find_tag_in_scope(dictionary, kind, name, scope);
+  if (same_kind != nullptr && !is_complete_tag(same_kind->declaration.type)) {
+    TypeDescriptor* tag = same_kind->declaration.type;
     if (CompoundData* compound = compound_data(tag)) compound->is_struct = is_struct;
     register_named_compound(dictionary, tag);
     return tag;
   }
-  TypeDescriptor* tag = make_tag(dictionary, kind, name, is_struct, scope);
-  // Entered incomplete: declare_tag reports a second body, or a tag of another kind.
-  if (existing != nullptr && existing->declaration.type != nullptr && existing->declaration.type->kind == kind) {
+  if (same_kind != nullptr) {
     bool structure = kind == TypeKind::Struct || kind == TypeKind::Union;
     warn(structure ? "REDEFSTRU" : "REDEFSYMB", name, where);
-    append_symbol(dictionary, make_declaration(name, tag, scope, file), SymbolTable::Tags, 0);
-  } else {
-    declare_tag(dictionary, make_declaration(name, tag, scope, file), 0, where);
+  } else if (find_in_scope(dictionary, SymbolTable::Tags, name, scope) != nullptr) {
+    warn("REDEFSYMB", name, where);
   }
+  TypeDescriptor* tag = make_tag(dictionary, kind, name, is_struct, scope);
+  append_symbol(dictionary, make_declaration(name, tag, scope, file), SymbolTable::Tags, 0);
   register_named_compound(dictionary, tag);
   return tag;
 }
@@ -250,10 +248,7 @@ void complete_tag(Dictionary& dictionary, TypeDescriptor* tag, const char* file,
 TypeDescriptor* reference_tag(Dictionary& dictionary, TypeKind kind, const char* name, bool is_struct,
                               const LookupContext& context, TypeDescriptor* scope, const char* file,
                               const SourcePosition& where) {
-  if (SymbolEntry* visible = lookup_type_name(dictionary, name, context)) {
-    TypeDescriptor* type = visible->declaration.type;
-    if (type != nullptr && (type->kind == kind || type->kind == TypeKind::ClassTemplate)) return type;
-  }
+  if (SymbolEntry* visible = lookup_tag(dictionary, kind, name, context)) return visible->declaration.type;
   TypeDescriptor* tag = make_tag(dictionary, kind, name, is_struct, scope);
   return declare_tag(dictionary, make_declaration(name, tag, scope, file), 0, where)->declaration.type;
 }

@@ -114,6 +114,20 @@ SymbolEntry* lookup_type_name(const Dictionary& dictionary, const char* name, co
   }
 }
 
+SymbolEntry* lookup_tag(const Dictionary& dictionary, TypeKind kind, const char* name, const LookupContext& context) {
+  if (name == nullptr) return nullptr;
+  EntryTest test = kind == TypeKind::Struct ? is_struct_tag : kind == TypeKind::Union ? is_union_tag : is_enum_tag;
+  LookupContext level = context;
+  for (;;) {
+    if (SymbolEntry* found = match_at_level(dictionary, SymbolTable::Tags, name, level, test)) return found;
+    if (kind == TypeKind::Struct) {
+      if (SymbolEntry* found = match_at_level(dictionary, SymbolTable::Tags, name, level, is_template_tag)) return found;
+    }
+    if (level.kind == 0) return nullptr;
+    level = enclosing_context(level);
+  }
+}
+
 SymbolEntry* find_in_scope(const Dictionary& dictionary, SymbolTable table, const char* name,
                            const TypeDescriptor* scope) {
   SymbolEntry* found = nullptr;

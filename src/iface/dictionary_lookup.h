@@ -28,6 +28,10 @@ SymbolEntry* lookup_value_name(const Dictionary& dictionary, const char* name, c
 // tag, a union tag. Tags are compared by the tag's own name.
 SymbolEntry* lookup_type_name(const Dictionary& dictionary, const char* name, const LookupContext& context);
 
+// The tag named in an elaborated type ("struct S", "union U", "enum E"): the visible tag of that
+// kind (a class template also answers "struct"/"class"), searched from the context outward.
+SymbolEntry* lookup_tag(const Dictionary& dictionary, TypeKind kind, const char* name, const LookupContext& context);
+
 // The tag of `kind` (Struct, Union, Enumeration or ClassTemplate) named `name` that is declared
 // in exactly `scope` (null: file level), ignoring using-directives; null when there is none.
 SymbolEntry* find_tag_in_scope(const Dictionary& dictionary, TypeKind kind, const char* name,

@@ -203,6 +203,33 @@ TEST_F(DictDeclareTest, TagOfAnotherKindOrSecondEnumerationIsASymbolRedefinition
             "Qandor-W-REDEFSYMB,  [a.h:7] Symbol ONE redefined\n");
 }
 
+TEST_F(DictDeclareTest, ElaboratedTagFromAnInnerScopeIsTheVisibleOne) {
+  TypeDescriptor* ns = enter_namespace(dict, n("N"), nullptr, where);
+  TypeDescriptor* outer = record(TypeKind::Struct, n("Shared"), {"a"});
+  // "struct Shared *p;" inside N refers to the file-level tag; no new tag is made in N.
+  EXPECT_EQ(reference_tag(dict, TypeKind::Struct, n("Shared"), true, scope_context(ns), ns, n("a.h"), where), outer);
+  EXPECT_EQ(find_tag_in_scope(dict, TypeKind::Struct, n("Shared"), ns), nullptr);
+  // "union Shared" is another tag: made in N, incomplete.
+  TypeDescriptor* other = reference_tag(dict, TypeKind::Union, n("Shared"), true, scope_context(ns), ns, n("a.h"), where);
+  EXPECT_EQ(other->kind, TypeKind::Union);
+  EXPECT_EQ(other->scope, ns);
+  EXPECT_FALSE(compound_data(other)->complete);
+  // A class template answers "class".
+  TypeDescriptor* pattern = declare_class_template(dict, n("Tpl"), false, {}, nullptr, n("a.h"), where);
+  EXPECT_EQ(reference_tag(dict, TypeKind::Struct, n("Tpl"), false, global_context(), nullptr, n("a.h"), where), pattern);
+  EXPECT_EQ(messages(), "");
+}
+
+TEST_F(DictDeclareTest, BodyAfterAClashingTagCompletesTheTagOfItsKind) {
+  TypeDescriptor* forward = reference_tag(dict, TypeKind::Struct, n("S"), true, global_context(), nullptr, n("a.h"), where);
+  record(TypeKind::Union, n("S"), {"u"});
+  EXPECT_EQ(messages(), "Qandor-W-REDEFSYMB,  [a.h:7] Symbol S redefined\n");
+  TypeDescriptor* body = record(TypeKind::Struct, n("S"), {"a"});
+  EXPECT_EQ(body, forward);
+  EXPECT_EQ(messages(), "");
+  EXPECT_EQ(entries_named(dict, SymbolTable::Tags, n("S")).size(), 2U);
+}
+
 TEST_F(DictDeclareTest, AnonymousTagsHaveNoEntry) {
   TypeDescriptor* anonymous = begin_tag_definition(dict, TypeKind::Struct, nullptr, true, nullptr, n("a.h"), where);
   complete_tag(dict, anonymous, n("a.h"), where);

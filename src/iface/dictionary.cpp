@@ -2,9 +2,19 @@
 
 namespace iface {
 
+namespace {
+
+Dictionary& initialised(Dictionary& dictionary) {
+  initialise_dictionary(dictionary, "QUELT");
+  return dictionary;
+}
+
+}  // namespace
+
 Dictionary& the_dictionary() {
   static Dictionary instance;
-  return instance;
+  static Dictionary& ready = initialised(instance);
+  return ready;
 }
 
 void initialise_dictionary(Dictionary& dictionary, std::string_view name) {

@@ -76,6 +76,11 @@ struct ScopeEntry {
 };
 
 struct Dictionary {
+  Dictionary() = default;
+  // Entries and descriptors point at each other: a dictionary is never copied.
+  Dictionary(const Dictionary&) = delete;
+  Dictionary& operator=(const Dictionary&) = delete;
+
   std::string name;
   bool return_first = false;  // several matching symbols: the first rather than the last
   std::array<SymbolBuckets, kSymbolTableCount> tables{};
@@ -93,7 +98,7 @@ struct Dictionary {
   int unnamed_namespace_count = 0;
 };
 
-// The run's dictionary.
+// The run's dictionary; named "QUELT" and holding the built-in types from its first use on.
 Dictionary& the_dictionary();
 
 // Stores the new name and empties everything: the three symbol tables, the scope table, the

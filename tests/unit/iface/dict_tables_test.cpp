@@ -110,7 +110,8 @@ TEST_F(DictionaryTest, InitialiseEmptiesEverythingAndRestoresDefaultSizes) {
 
 TEST_F(DictionaryTest, ProcessWideDictionaryCanBeReset) {
   Dictionary& shared = the_dictionary();
-  initialise_dictionary(shared, "QUELT");
+  // Ready for use from the start: it holds the built-in types.
+  ASSERT_NE(shared.base.builtin.int_type, nullptr);
   declare_object(shared, n("p"), shared.base.builtin.int_type, nullptr, n("a.h"), 0, where);
   EXPECT_NE(lookup_ordinary(shared, n("p"), global_context()), nullptr);
   initialise_dictionary(shared, "QUELT");

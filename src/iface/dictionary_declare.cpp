@@ -265,10 +265,11 @@ void add_enumerator(TypeDescriptor* enumeration, const char* name, long long val
 
 TypeDescriptor* declare_class_template(Dictionary& dictionary, const char* name, bool is_struct,
                                        std::vector<TemplateParameter> parameters, TypeDescriptor* scope,
-                                       const char* file, const SourcePosition& where) {
-  TypeDescriptor* pattern = make_class_template(dictionary.types, name, is_struct, std::move(parameters));
-  set_scope(pattern, scope);
-  return declare_tag(dictionary, make_declaration(name, pattern, scope, file), 0, where)->declaration.type;
+                                       const char* file, const SourcePosition& where, TypeDescriptor* pattern) {
+  TypeDescriptor* tag = make_class_template(dictionary.types, name, is_struct, std::move(parameters));
+  template_data(tag)->pattern = pattern;
+  set_scope(tag, scope);
+  return declare_tag(dictionary, make_declaration(name, tag, scope, file), 0, where)->declaration.type;
 }
 
 TypeDescriptor* instantiate_template(Dictionary& dictionary, TypeDescriptor* template_type,

@@ -35,6 +35,8 @@
 
 namespace iface {
 
+// The general entry point. For an enumeration given with its enumerators, call complete_tag on
+// the returned entry's type to enter the constants.
 SymbolEntry* declare_symbol(Dictionary& dictionary, const Declaration& declaration, SymbolTable table,
                             unsigned flags, const SourcePosition& where);
 
@@ -70,11 +72,14 @@ void add_member(TypeDescriptor* compound, const Member& member);
 void add_base(TypeDescriptor* compound, TypeDescriptor* base, std::uint8_t flags);
 void add_enumerator(TypeDescriptor* enumeration, const char* name, long long value);
 
-// "template <parameters> class name": a class template tag entered in `scope` (the tag rules
-// apply: a template seen again returns the existing one).
+// "template <parameters> class name ...": a class template tag entered in `scope`, with the
+// class body as written (`pattern`, null for a declaration without body). The tag rules apply: a
+// template declared again returns the existing one, a body for a template only declared is taken
+// by it, and a second body gives "REDEFSYMB".
 TypeDescriptor* declare_class_template(Dictionary& dictionary, const char* name, bool is_struct,
                                        std::vector<TemplateParameter> parameters, TypeDescriptor* scope,
-                                       const char* file, const SourcePosition& where);
+                                       const char* file, const SourcePosition& where,
+                                       TypeDescriptor* pattern = nullptr);
 // The instance of `template_type` for these arguments: the one made before for the same argument
 // texts, else a new one (so that one instance is one descriptor, as type identity requires).
 // `instantiated` may carry the class built for the arguments; it is kept on a new instance and

@@ -271,6 +271,17 @@ TEST_F(DictDeclareTest, TemplatesAndTheirInstances) {
   EXPECT_EQ(messages(), "");
 }
 
+TEST_F(DictDeclareTest, TemplateBodiesFollowTheTagRules) {
+  TypeDescriptor* declared = declare_class_template(dict, n("Box"), false, {}, nullptr, n("a.h"), where);
+  TypeDescriptor* body = record(TypeKind::Struct, nullptr, {"content"});
+  EXPECT_EQ(declare_class_template(dict, n("Box"), false, {}, nullptr, n("a.h"), where, body), declared);
+  EXPECT_EQ(template_data(declared)->pattern, body);
+  EXPECT_EQ(messages(), "");
+  TypeDescriptor* second = declare_class_template(dict, n("Box"), false, {}, nullptr, n("a.h"), where, body);
+  EXPECT_NE(second, declared);
+  EXPECT_EQ(messages(), "Qandor-W-REDEFSYMB,  [a.h:7] Symbol Box redefined\n");
+}
+
 TEST(DictEquivalence, TypesAreEquivalentByStructureExceptTags) {
   Dictionary dict;
   initialise_dictionary(dict, "QUELT");

@@ -68,7 +68,7 @@ SymbolEntry* type_name_at_level(const Dictionary& dictionary, const char* name, 
   return nullptr;
 }
 
-// The scope named by all parts but the last; `*global` tells a leading "::".
+// The context named by all parts but the last (a leading null part is the global scope).
 bool resolve_qualifier(const Dictionary& dictionary, std::span<const char* const> parts, LookupContext* context) {
   std::size_t first = 0;
   if (!parts.empty() && parts[0] == nullptr) first = 1;

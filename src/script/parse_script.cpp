@@ -7,7 +7,7 @@
 #include "script/script_grammar.hpp"
 #include "script/tree_build.h"
 
-int script_yylex(SCRIPT_YYSTYPE* value, script::SourcePosition* location, script::ParseContext* context) {
+int script_yylex(SCRIPT_YYSTYPE* value, script::ParserLocation* location, script::ParseContext* context) {
   script::ScriptReader& reader = *context->reader;
   int code = reader.next_token();
   *location = reader.token_position();
@@ -25,7 +25,7 @@ int script_yylex(SCRIPT_YYSTYPE* value, script::SourcePosition* location, script
   return code;
 }
 
-void script_yyerror(script::SourcePosition* location, script::ParseContext* context, const char* message) {
+void script_yyerror(script::ParserLocation* location, script::ParseContext* context, const char* message) {
   (void)location;
   (void)message;  // the message is chosen by the offending token
   context->syntax_error_at(context->last_token, context->last_position);

@@ -8,20 +8,30 @@
 %define api.pure full
 %define api.prefix {script_yy}
 %define api.token.prefix {TOK_}
-%define api.location.type {script::SourcePosition}
+%define api.location.type {script::ParserLocation}
 %locations
 %expect 0
 %param {script::ParseContext* context}
 
 %code requires {
+// Token positions are plain records: the parser may grow its stacks (up to YYMAXDEPTH).
+#define SCRIPT_YYLTYPE_IS_TRIVIAL 1
 #include "script/syntax_tree.h"
 #include "script/tree_build.h"
-namespace script { struct ParseContext; }
+namespace script {
+struct ParseContext;
+// The parser's location type: a source position, also constructible from the parser's own
+// default initialiser.
+struct ParserLocation : SourcePosition {
+  ParserLocation(int = 0, int = 0, int = 0, int = 0) {}
+  ParserLocation(const SourcePosition& position) : SourcePosition(position) {}
+};
+}
 }
 
 %code provides {
-int script_yylex(SCRIPT_YYSTYPE* value, script::SourcePosition* location, script::ParseContext* context);
-void script_yyerror(script::SourcePosition* location, script::ParseContext* context, const char* message);
+int script_yylex(SCRIPT_YYSTYPE* value, script::ParserLocation* location, script::ParseContext* context);
+void script_yyerror(script::ParserLocation* location, script::ParseContext* context, const char* message);
 namespace script {
 const char* token_display_name(int token);
 }
@@ -585,6 +595,7 @@ when_list
 
 when_branch
   : WHEN when_labels EOL lines { $$ = node(WhenBranch, @1, $2.head, $4.head); }
+  | WHEN error EOL lines { $$ = node(WhenBranch, @1, nullptr, $4.head); }
   ;
 
 when_labels

@@ -1,6 +1,7 @@
 #include "script/parse_script.h"
 
 #include <string>
+#include <utility>
 
 #include "diag/report.h"
 #include "script/parse_context.h"
@@ -45,10 +46,9 @@ void ParseContext::syntax_error_at(int token, const SourcePosition& at) const {
   diag::report_at(diag::MessageKind::Error, code, "", file, at.line);
 }
 
-ParseResult parse_script(const std::string& script_name, const std::vector<std::string>& include_directories,
-                         bool comments) {
-  ScriptReader reader(include_directories, working_directory());
-  reader.open_script(script_name);
+namespace {
+
+ParseResult run_parser(ScriptReader& reader, bool comments) {
   ParseContext context;
   context.reader = &reader;
   context.comments = comments;
@@ -64,6 +64,22 @@ ParseResult parse_script(const std::string& script_name, const std::vector<std::
   result.files = reader.take_files();
   result.script_flags = reader.script_flags();
   return result;
+}
+
+}  // namespace
+
+ParseResult parse_script(const std::string& script_name, const std::vector<std::string>& include_directories,
+                         bool comments) {
+  ScriptReader reader(include_directories, working_directory());
+  reader.open_script(script_name);
+  return run_parser(reader, comments);
+}
+
+ParseResult parse_script_text(const std::string& name, std::string bytes,
+                              const std::vector<std::string>& include_directories, bool comments) {
+  ScriptReader reader(include_directories, working_directory());
+  reader.open_script_text(name, std::move(bytes));
+  return run_parser(reader, comments);
 }
 
 void release_files(SourceFileList& files) { files.clear(); }

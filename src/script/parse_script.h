@@ -25,6 +25,10 @@ struct ParseResult {
 ParseResult parse_script(const std::string& script_name, const std::vector<std::string>& include_directories,
                          bool comments);
 
+// The same for a script whose contents are already in memory (`name` names it in messages).
+ParseResult parse_script_text(const std::string& name, std::string bytes,
+                              const std::vector<std::string>& include_directories, bool comments);
+
 // Frees the source file records.
 void release_files(SourceFileList& files);
 

@@ -76,6 +76,10 @@ ScriptReader::Input ScriptReader::open_input(const std::string& name, std::strin
 void ScriptReader::open_script(const std::string& name) {
   std::string bytes;
   if (!read_whole_file(name, bytes)) diag::report_fatal("FICNOTOPN", name);
+  open_script_text(name, std::move(bytes));
+}
+
+void ScriptReader::open_script_text(const std::string& name, std::string bytes) {
   input_ = open_input(name, std::move(bytes));
 }
 

@@ -24,6 +24,8 @@ class ScriptReader {
 
   // Opens the script as file 1 (fatal "FICNOTOPN" when it cannot be read).
   void open_script(const std::string& name);
+  // Reads `bytes` as the script named `name` (file 1).
+  void open_script_text(const std::string& name, std::string bytes);
 
   // The next token code (codes of the script grammar), 0 at the end of the last file. Its text
   // and position stay readable until the next call.

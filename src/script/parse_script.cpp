@@ -42,7 +42,10 @@ void ParseContext::syntax_error_at(int token, const SourcePosition& at) const {
   }
   const char* code = syntax_error_code(token);
   const char* file = at.file ? at.file : "";
-  if (code == nullptr) diag::report_at(diag::MessageKind::Internal, "STXNOMESS", std::to_string(token), file, at.line);
+  if (code == nullptr) {
+    diag::report_at(diag::MessageKind::Internal, "STXNOMESS", std::to_string(token), file, at.line);
+    return;
+  }
   diag::report_at(diag::MessageKind::Error, code, "", file, at.line);
 }
 

@@ -407,7 +407,7 @@ int ScriptReader::scan_word(int c) {
   // "VIRTUAL", blanks or tabs, "CALLBACK" / "PROCSEND": one token.
   if (word == "VIRTUALCALLBACK" || word == "VIRTUALPROCSEND") {
     unread_char(next);
-    return keyword_token(word == "VIRTUALCALLBACK" ? TOK_VIRTUALCALLBACK : TOK_VIRTUALPROCSEND);
+    return keyword_token(word == "VIRTUALCALLBACK" ? TOK_VIRTUALCALLBACK : TOK_VIRTUALPROCSEND, true);
   }
   if (word == "VIRTUAL" && is_blank_char(next)) {
     std::size_t keep = token_.size();
@@ -423,7 +423,7 @@ int ScriptReader::scan_word(int c) {
     std::string_view rest(token_.data() + tail, token_.size() - tail);
     if (rest == "CALLBACK" || rest == "PROCSEND") {
       unread_char(next);
-      return keyword_token(rest == "CALLBACK" ? TOK_VIRTUALCALLBACK : TOK_VIRTUALPROCSEND);
+      return keyword_token(rest == "CALLBACK" ? TOK_VIRTUALCALLBACK : TOK_VIRTUALPROCSEND, true);
     }
     unread_char(next);
     give_back(keep);
@@ -433,19 +433,19 @@ int ScriptReader::scan_word(int c) {
   if (next == '=') {
     if (word == "FORMAT" || word == "INIT") {
       take(next);
-      return keyword_token(word == "FORMAT" ? TOK_FORMAT_EQ : TOK_INIT_EQ);
+      return keyword_token(word == "FORMAT" ? TOK_FORMAT_EQ : TOK_INIT_EQ, false);
     }
     if (word == "EV" || word == "VA") {
       int after = read_char();
       if (after != '=') {
         unread_char(after);
         take(next);
-        return keyword_token(TOK_VALUE_EQ);
+        return keyword_token(TOK_VALUE_EQ, false);
       }
       if (word == "EV") {
         take(next);
         take(after);
-        return keyword_token(TOK_EXPECT_EQ);
+        return keyword_token(TOK_EXPECT_EQ, false);
       }
       unread_char(after);
     }
@@ -469,7 +469,7 @@ int ScriptReader::scan_word(int c) {
   unread_char(next);
 
   if (code == TOK_IDENT) {
-    if (const Keyword* keyword = find_keyword(word)) return keyword_token(keyword->token);
+    if (const Keyword* keyword = find_keyword(word)) return keyword_token(keyword->token, keyword->declaration);
   }
   // "COMMENT" and the rest of the line, unless that rest is empty.
   if (word.compare(0, 7, "COMMENT") == 0) {
@@ -480,14 +480,14 @@ int ScriptReader::scan_word(int c) {
   return finish_token(code);
 }
 
-int ScriptReader::keyword_token(int code) {
+int ScriptReader::keyword_token(int code, bool declaration) {
   if (code == TOK_COMMTYPE || code == TOK_TRIGGER) {
     int own = code == TOK_COMMTYPE ? flag_commtype : flag_trigger;
     int other = code == TOK_COMMTYPE ? flag_trigger : flag_commtype;
     if (script_flags_ & other) return finish_token(TOK_UNKNOWN);
     script_flags_ |= own;
   }
-  if (is_declaration_keyword(code)) expression_position_ = false;
+  if (declaration) expression_position_ = false;
   switch (code) {
     case TOK_DEF_MESSAGE:
     case TOK_PAUSE:

@@ -77,7 +77,7 @@ class ScriptReader {
   int end_native(int terminator);
   int scan_call_name();
   int scan_matching_list();
-  int keyword_token(int code);
+  int keyword_token(int code, bool declaration);
   void enter_native();
 
   Input open_input(const std::string& name, std::string bytes);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "script/keywords.h"
 #include "script/reader.h"
 #include "script/script_grammar.hpp"
 
@@ -371,6 +372,33 @@ TEST_F(ReaderTest, TokenLimitIsFatal) {
   auto t = tokens("#" + std::string(14998, 'x') + "\n");
   ASSERT_EQ(t.size(), 2u);
   EXPECT_EQ(t[0].text.size(), 14999u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Keywords, DeclarationKeywordsAreExactlyTheTwentyFour) {
+  const char* declarations[] = {"CALLBACK", "CHANNEL", "COMMTYPE", "DEF_MESSAGE", "DISABLE_CLEANUP",
+                                "ENABLE_CLEANUP", "FAMILY", "HEADER", "MESSAGE", "PROC", "DECLARE_INSTANCE",
+                                "INSTANCE", "SEND", "PROCSEND", "TRACE_ON", "TRACE_OFF", "FLUSH_TRACE", "SET",
+                                "SHARE", "UNSET", "TRIGGER", "VAR"};
+  int found = 0;
+  for (const char* word : declarations) {
+    const script::Keyword* keyword = script::find_keyword(word);
+    ASSERT_NE(keyword, nullptr) << word;
+    EXPECT_TRUE(keyword->declaration) << word;
+    EXPECT_TRUE(script::is_declaration_keyword(keyword->token)) << word;
+    ++found;
+  }
+  EXPECT_TRUE(script::is_declaration_keyword(TOK_VIRTUALCALLBACK));
+  EXPECT_TRUE(script::is_declaration_keyword(TOK_VIRTUALPROCSEND));
+  EXPECT_EQ(found + 2, 24);
+  for (const char* word : {"CALL", "DEF_TRIGGER", "PAUSE", "PRINT", "IF", "WAITTIL", "SCENARIO"}) {
+    EXPECT_FALSE(script::find_keyword(word)->declaration) << word;
+  }
+  EXPECT_EQ(script::find_keyword("call"), nullptr);
+  EXPECT_EQ(script::find_keyword("CALLX"), nullptr);
 }
 
 }  // namespace

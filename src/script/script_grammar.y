@@ -178,6 +178,7 @@ script
 header
   : %empty { $$ = nullptr; }
   | HEADER header_part COMMA header_part COMMA header_part EOL { $$ = node(Header, @1, $2, $4, $6); }
+  | HEADER error EOL { $$ = nullptr; }
   ;
 
 header_part
@@ -320,6 +321,7 @@ callback_head
 proc
   : PROC IDENT opt_parameters EOL lines END PROC
       { $$ = node(Proc, @1, leaf($2, Name), $3, make_body($5.head, @1.line + 1)); }
+  | PROC error EOL lines END PROC { $$ = node(Proc, @1, nullptr, nullptr, make_body($4.head, @1.line + 1)); }
   ;
 
 opt_parameters
@@ -359,6 +361,12 @@ scenario
       {
         SourcePosition inside{@1.line + 1, @1.file, @1.file_number};
         $$ = node(Scenario, @1, leaf($2, Name), node(ScenarioContents, inside, $3, $4, $6));
+      }
+  /* A header line that does not parse: the contents are still read (and checked). */
+  | SCENARIO error EOL contents END SCENARIO
+      {
+        SourcePosition inside{@1.line + 1, @1.file, @1.file_number};
+        $$ = node(Scenario, @1, nullptr, node(ScenarioContents, inside, nullptr, node(Empty, @1), $4));
       }
   ;
 
@@ -628,6 +636,7 @@ when_label
 
 if
   : IF LPAREN EXPR RPAREN THEN EOL lines else_part END IF { $$ = node(If, @1, retag_trimmed($3, Name), $7.head, $8); }
+  | IF error EOL lines else_part END IF { $$ = node(If, @1, nullptr, $4.head, $5); }
   ;
 
 else_part
@@ -637,6 +646,7 @@ else_part
 
 while
   : WHILE LPAREN EXPR RPAREN EOL lines END WHILE { $$ = node(While, @1, retag_trimmed($3, Name), $6.head); }
+  | WHILE error EOL lines END WHILE { $$ = node(While, @1, nullptr, $4.head); }
   ;
 
 /* ---- VAR and FORMAT ---- */

@@ -304,6 +304,7 @@ callback
       { $$ = $2; $$->kind = Callback; $$->third = make_body($4.head, @1.line + 1); }
   | VIRTUALCALLBACK callback_head EOL lines END CALLBACK
       { $$ = $2; $$->kind = VirtualCallback; $$->third = make_body($4.head, @1.line + 1); $$->line = @1.line; }
+  | CALLBACK error EOL lines END CALLBACK { $$ = node(Callback, @1, nullptr, nullptr, make_body($4.head, @1.line + 1)); }
   ;
 
 procsend
@@ -311,6 +312,7 @@ procsend
       { $$ = $2; $$->kind = Procsend; $$->third = make_body($4.head, @1.line + 1); }
   | VIRTUALPROCSEND callback_head EOL lines END PROCSEND
       { $$ = $2; $$->kind = VirtualProcsend; $$->third = make_body($4.head, @1.line + 1); }
+  | PROCSEND error EOL lines END PROCSEND { $$ = node(Procsend, @1, nullptr, nullptr, make_body($4.head, @1.line + 1)); }
   ;
 
 callback_head

@@ -158,6 +158,8 @@ bool ScriptReader::resume_including_file() {
   if (include_stack_.empty()) return false;
   input_ = std::move(include_stack_.back());
   include_stack_.pop_back();
+  // The INCLUDE line of the including file still ends at its own newline, without continuation.
+  include_name_ = input_.include_name;
   return true;
 }
 
@@ -518,8 +520,11 @@ int ScriptReader::scan_native() {
   token_.clear();
   token_position_ = current_position();
   for (;;) {
-    SourcePosition here = current_position();
+    SourcePosition before = current_position();
     int c = read_char();
+    // The position of this character: reading it may have crossed a continued line.
+    SourcePosition here = c == '\n' ? before : current_position();
+    if (token_.empty()) token_position_ = here;
     switch (c) {
       case end_of_file:
         mode_ = StartCondition::StatementBody;
@@ -705,6 +710,8 @@ void ScriptReader::include_file(const std::string& string_token, const SourcePos
   for (const Input& frame : include_stack_) loop = loop || is_active(frame);
   if (loop) diag::report_at(diag::MessageKind::Fatal, "INCLOOPDT", "", at_file, at.line);
 
+  input_.include_name = include_name_;
+  include_name_ = false;
   include_stack_.push_back(std::move(input_));
   input_ = open_input(found, std::move(bytes));
   // The same file under another name (same identity key and CRC) is a loop as well.

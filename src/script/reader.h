@@ -54,6 +54,7 @@ class ScriptReader {
     int line = 1;
     std::vector<int> pushed_back;  // read before the bytes, last first
     int previous_char = '\n';
+    bool include_name = false;  // the include-name flag of this file while another one is read
   };
 
   int raw_char();

@@ -254,6 +254,8 @@ int ScriptReader::scan_statement() {
     bool at_line_start = input_.previous_char == '\n';
     token_position_ = current_position();
     int c = read_char();
+    // Reading the character may have crossed a continued line: the token starts where it is.
+    if (c != '\n' && c != end_of_file) token_position_ = current_position();
     if (c == end_of_file) {
       if (resume_including_file()) continue;
       // A last line without its newline still ends its statement.
@@ -655,6 +657,7 @@ int ScriptReader::scan_matching_list() {
     token_.clear();
     token_position_ = current_position();
     int c = read_char();
+    if (c != '\n' && c != end_of_file) token_position_ = current_position();
     if (c == end_of_file) {
       mode_ = StartCondition::StatementBody;
       return -1;

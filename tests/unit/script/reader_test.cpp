@@ -402,3 +402,19 @@ TEST(Keywords, DeclarationKeywordsAreExactlyTheTwentyFour) {
 }
 
 }  // namespace
+
+namespace {
+
+class ReaderPositions : public ReaderTest {};
+
+TEST_F(ReaderPositions, TokensAfterAContinuedLineStartOnTheirPhysicalLine) {
+  auto t = tokens("CALL f (a)\n& @ 1,\n& r\n");
+  ASSERT_GE(t.size(), 9u);
+  EXPECT_EQ(t[4], (Token{TOK_RPAREN, ")", 1}));
+  EXPECT_EQ(t[5], (Token{TOK_AT, "@", 2}));
+  EXPECT_EQ(t[6], (Token{TOK_EXPR, " 1", 2}));
+  EXPECT_EQ(t[7], (Token{TOK_COMMA, ",", 2}));
+  EXPECT_EQ(t[8], (Token{TOK_EXPR, " r", 3}));
+}
+
+}  // namespace

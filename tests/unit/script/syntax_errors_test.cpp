@@ -1,0 +1,54 @@
+// The syntax-error code chosen by the offending token.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "script/parse_context.h"
+#include "script/script_grammar.hpp"
+
+namespace {
+
+std::string code_of(int token) {
+  const char* code = script::syntax_error_code(token);
+  return code == nullptr ? "(none)" : code;
+}
+
+TEST(SyntaxErrorCode, SharedRowsAndTokenClasses) {
+  EXPECT_EQ(code_of(TOK_EOL), "UNEXPTRET");
+  EXPECT_EQ(code_of(TOK_RPAREN), "UNEXPRPAR");
+  EXPECT_EQ(code_of(TOK_LIST_CLOSE), "UNEXPRPAR");
+  EXPECT_EQ(code_of(TOK_COMMA), "UNEXPCOMM");
+  EXPECT_EQ(code_of(TOK_LIST_COMMA), "UNEXPCOMM");
+  EXPECT_EQ(code_of(TOK_IDENT), "UNEXPIDNT");
+  EXPECT_EQ(code_of(TOK_CALLNAME), "UNEXPIDNT");
+  EXPECT_EQ(code_of(TOK_HASH_LINE), "UNEXPNIAN");
+  EXPECT_EQ(code_of(TOK_AT_LINE), "UNEXPNIAN");
+  EXPECT_EQ(code_of(TOK_FILTER), "UNEXPFILT");
+  EXPECT_EQ(code_of(TOK_DFILTER), "UNEXPFILT");
+  EXPECT_EQ(code_of(TOK_VALUE_EQ), "UNEXPVARV");
+  EXPECT_EQ(code_of(TOK_EXPECT_EQ), "UNEXPVARV");
+  EXPECT_EQ(code_of(TOK_INIT_EQ), "UNEXPVARI");
+  EXPECT_EQ(code_of(TOK_FORMAT_EQ), "UNEXPFRMT");
+  EXPECT_EQ(code_of(TOK_UNKNOWN), "LEXSEQUNK");
+  EXPECT_EQ(code_of(TOK_ELLIPSIS), "UNEXPALLC");
+  EXPECT_EQ(code_of(TOK_SCOPED), "UNEXPIDWH");
+}
+
+TEST(SyntaxErrorCode, KeywordsWithIrregularCodes) {
+  EXPECT_EQ(code_of(TOK_INSTANCE), "UNEXPIST");
+  EXPECT_EQ(code_of(TOK_SEND), "UNEXPSND");
+  EXPECT_EQ(code_of(TOK_PAUSE), "UNEXPAUSE");
+  EXPECT_EQ(code_of(TOK_MATCHED), "UNEXMATED");
+  EXPECT_EQ(code_of(TOK_NOTMATCHING), "UNEXNMTIG");
+  EXPECT_EQ(code_of(TOK_ON), "UNEXPCBON");
+  EXPECT_EQ(code_of(TOK_DECLARE_INSTANCE), "UNEXPIDCL");
+  EXPECT_EQ(code_of(TOK_TIMEOUT), "UNEXPTOUT");
+}
+
+TEST(SyntaxErrorCode, VirtualKeywordsHaveNoEntry) {
+  EXPECT_EQ(code_of(TOK_VIRTUALCALLBACK), "(none)");
+  EXPECT_EQ(code_of(TOK_VIRTUALPROCSEND), "(none)");
+  EXPECT_EQ(code_of(0), "(none)");
+}
+
+}  // namespace

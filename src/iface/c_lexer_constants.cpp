@@ -159,14 +159,41 @@ constexpr FloatSuffix float_suffixes[] = {
     {"w", ConstantType::FloatN},      {"W", ConstantType::FloatN},
 };
 
+
+// C++14's binary constants ("0b101u"): the binary digits, then the suffix read as C reads it.
+base::CConstant parse_binary_constant(std::string_view text) {
+  std::size_t end = 2;
+  while (end < text.size() && (text[end] == '0' || text[end] == '1')) ++end;
+  base::CConstant c = base::parse_c_constant("0" + std::string(text.substr(end)));
+  if (c.status != base::TextStatus::Ok) return c;
+  if (end == 2 || (end < text.size() && text[end] >= '2' && text[end] <= '9')) {
+    c.status = base::TextStatus::BadDigit;
+    return c;
+  }
+  c.base = 2;
+  c.status = base::wide_from_text(text.substr(2, end - 2), 2, &c.value);
+  return c;
+}
+
+// Whether a binary constant has digits and no decimal digit other than 0 and 1 right after them.
+bool binary_digits_are_good(std::string_view text) {
+  std::size_t end = 2;
+  while (end < text.size() && (text[end] == '0' || text[end] == '1')) ++end;
+  return end > 2 && !(end < text.size() && text[end] >= '2' && text[end] <= '9');
+}
+
+bool is_binary(std::string_view text) { return text.size() > 1 && text[0] == '0' && (text[1] | 0x20) == 'b'; }
+
 }  // namespace
 
 IntegerValue integer_constant_value(std::string_view text, const SizeSettings& sizes, ConstantReport at) {
   IntegerValue result;
-  base::CConstant c = base::parse_c_constant(text);
+  base::CConstant c = is_binary(text) ? parse_binary_constant(text) : base::parse_c_constant(text);
   if (c.status == base::TextStatus::BadDigit) {
     // A bad digit inside the digits, or a suffix that is none of C's.
-    bool bad_suffix = base::parse_c_constant(text.substr(0, integer_suffix_start(text))).status == base::TextStatus::Ok;
+    bool bad_suffix = is_binary(text) ? binary_digits_are_good(text)
+                                      : base::parse_c_constant(text.substr(0, integer_suffix_start(text))).status ==
+                                            base::TextStatus::Ok;
     report(at, bad_suffix ? "INVFINNUM" : "CSTINCORR", text);
     result.ok = false;
     return result;

@@ -114,6 +114,8 @@ TEST_F(CLexer, IntegerConstantsTakeTheirCType) {
   EXPECT_EQ(value_of("0x1F"), 31);
   EXPECT_EQ(value_of("017"), 15);
   EXPECT_EQ(value_of("0"), 0);
+  EXPECT_EQ(value_of("0b101"), 5);
+  EXPECT_EQ(type_of("0B11111111111111111111111111111111u"), ConstantType::UnsignedInt);
   EXPECT_EQ(messages("18446744073709551615u 9223372036854775807"), "");
   sizes_.long_bits = 64;
   EXPECT_EQ(type_of("2147483648"), ConstantType::Long);
@@ -127,6 +129,8 @@ TEST_F(CLexer, IntegerConstantMessages) {
             "1234567890123456789012345678901234567890123456789012345678901234567890\n");
   EXPECT_EQ(messages("089"), "Qandor-W-CSTINCORR,  [t.h:1] CSTINCORR 089\n");
   EXPECT_EQ(messages("12lul"), "Qandor-W-INVFINNUM,  [t.h:1] INVFINNUM 12lul\n");
+  EXPECT_EQ(messages("0b102"), "Qandor-W-CSTINCORR,  [t.h:1] CSTINCORR 0b102\n");
+  EXPECT_EQ(messages("0b1q"), "Qandor-W-INVFINNUM,  [t.h:1] INVFINNUM 0b1q\n");
   EXPECT_EQ(messages("1.5e3x"), "Qandor-W-INVFINNUM,  [t.h:1] INVFINNUM 1.5e3x\n");
   // The size pragma makes int 16 bits: 40000 no longer fits, and long long of 32 bits fails.
   EXPECT_EQ(messages("#pragma quelt sizeof int 16\n40000\n#pragma quelt sizeof longlong 32\n5000000000"),

@@ -9,6 +9,7 @@
 #include "diag/translators.h"
 #include "driver/options.h"
 #include "driver/output_names.h"
+#include "script/parse_script.h"
 
 namespace driver {
 
@@ -63,9 +64,18 @@ int run_qmkprepro(int argc, char** argv) {
   report_banner();
   read_options(run);
 
-  // The interface analysis, the script reader and parser, the semantic analysis and the
-  // generators join the pipeline here, each through one call, gated on diag::error_count().
+  // The interface analysis joins the pipeline here (steps 13 and 14).
 
+  // Steps 15 and 16: the script and its included files; errors stop the phases after parsing.
+  script::ParseResult parsed = script::parse_script(run.script, include_dirs(), comments_enabled() != 0);
+  if (diag::error_count() == 0) {
+    // The semantic analysis (step 17), the SPG file (18) and the generators (20) join here,
+    // each through one call, gated on diag::error_count().
+  }
+
+  // Step 21.
+  script::release_tree(parsed.root);
+  script::release_files(parsed.files);
   release_command_line();
   diag::finish_run();
 }

@@ -1,0 +1,70 @@
+#!/usr/bin/env python3
+"""Compares the token streams of two preprocessor outputs, ignoring white space and line
+markers. Usage: compare_tokens.py OURS THEIRS. Both texts are read as C tokens; `#line` and
+`# N "file"` lines are dropped; `__attribute__ ((...))` groups are removed from both sides,
+because the host compiler evaluates its own `__has_attribute` / `__has_include` operators
+in conditions, which this preprocessor does not have (docs/interfaces.md)."""
+import re
+import sys
+
+TOKEN = re.compile(r'''
+    [A-Za-z_$][A-Za-z0-9_$]*(?:'(?:\\.|[^'\\\n])*'|"(?:\\.|[^"\\\n])*")?
+  | \.?[0-9](?:[eEpP][+-]|[A-Za-z0-9_.])*
+  | '(?:\\.|[^'\\\n])*'
+  | "(?:\\.|[^"\\\n])*"
+  | <<=|>>=|\.\.\.|->\*|->|\+\+|--|<<|>>|<=|>=|==|!=|&&|\|\||[-+*/%&|^=!]=|\#\#|::|\.\*
+  | \S
+''', re.VERBOSE)
+
+
+def tokens(path):
+    out = []
+    with open(path, encoding='latin-1') as f:
+        for line in f:
+            s = line.strip()
+            if s.startswith('#line') or re.match(r'#\s*\d', s):
+                continue
+            out.extend(TOKEN.findall(line))
+    return strip_attributes(out)
+
+
+def strip_attributes(toks):
+    res = []
+    i = 0
+    while i < len(toks):
+        if toks[i] in ('__attribute__', '__attribute') and i + 1 < len(toks) and toks[i + 1] == '(':
+            depth = 0
+            j = i + 1
+            while j < len(toks):
+                if toks[j] == '(':
+                    depth += 1
+                elif toks[j] == ')':
+                    depth -= 1
+                    if depth == 0:
+                        break
+                j += 1
+            i = j + 1
+            continue
+        res.append(toks[i])
+        i += 1
+    return res
+
+
+def main():
+    ours, theirs = tokens(sys.argv[1]), tokens(sys.argv[2])
+    for k, (a, b) in enumerate(zip(ours, theirs)):
+        if a != b:
+            lo = max(0, k - 12)
+            print('first difference at token %d:\n  ours:   %s\n  theirs: %s' %
+                  (k, ' '.join(ours[lo:k + 12]), ' '.join(theirs[lo:k + 12])))
+            return 1
+    if len(ours) != len(theirs):
+        print('lengths differ: ours %d, theirs %d' % (len(ours), len(theirs)))
+        print('  ours tail:   ' + ' '.join(ours[len(theirs):len(theirs)+20]))
+        print('  theirs tail: ' + ' '.join(theirs[len(ours):len(ours)+20]))
+        return 1
+    print('same %d tokens' % len(ours))
+    return 0
+
+
+sys.exit(main())

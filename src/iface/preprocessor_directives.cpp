@@ -285,7 +285,7 @@ void Engine::do_define(const std::vector<Token>& line) {
   sym->body_text = join_tokens(raw.data(), raw.size());
   // Parameters, # and ##.
   auto param_index = [&](const Token& t) -> int {
-    if (t.kind != TokKind::Ident) return -1;
+    if (t.kind != TokKind::Ident && t.kind != TokKind::Number) return -1;
     for (std::size_t k = 0; k < names.size(); ++k)
       if (names[k] == t.view()) return static_cast<int>(k);
     return -1;

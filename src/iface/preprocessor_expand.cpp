@@ -164,8 +164,9 @@ bool Engine::collect_args(Symbol* m, MacroArgs& args) {
   for (;;) {
     next_token(t);
     if (t.kind == TokKind::Eof || t.kind == TokKind::End) {
+      // The level (or list) keeps answering Eof / End, so nothing is pushed back: the
+      // expansion of what was collected comes first.
       message(MessageKind::Warning, "ERRINLINE", "unterminated macro call");
-      pushback_.push_back(t);
       args.start.push_back(static_cast<std::uint32_t>(args.toks.size()));
       return false;
     }

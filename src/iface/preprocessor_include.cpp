@@ -1,5 +1,7 @@
 #include "iface/preprocessor_include.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -48,6 +50,12 @@ std::string join_for_open(std::string_view dir, std::string_view name) {
 bool load_source(const std::string& path, SourceFile& out) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (f == nullptr) return false;
+  // Only regular files: a directory, a device (/dev/zero) or a pipe is "cannot open".
+  struct stat info {};
+  if (fstat(fileno(f), &info) != 0 || !S_ISREG(info.st_mode)) {
+    std::fclose(f);
+    return false;
+  }
   std::size_t capacity = 64 * 1024;
   std::unique_ptr<char[]> data(new char[capacity]);
   std::size_t size = 0;
@@ -74,7 +82,6 @@ bool load_source(const std::string& path, SourceFile& out) {
 namespace {
 
 bool try_path(const std::string& path, int index, SourceFile& out) {
-  // A directory opens but cannot be read: load_source fails and the search goes on.
   if (!load_source(path, out)) return false;
   out.dir_index = index;
   return true;

@@ -234,7 +234,9 @@ void Engine::check_arg_count(Symbol* m, MacroArgs& args) {
     bool only_variadic_missing = m->variadic != 0 && given == params - 1;
     if (!only_variadic_missing) {
       if (given == 0) {
-        if (!(kr_ && params == 1)) message(MessageKind::Warning, "NOARTOMAC", m->name);
+        // A one-parameter macro called as F() receives one empty argument, as in standard C
+        // (glibc's __STRING () relies on it): quiet in every mode.
+        if (params != 1) message(MessageKind::Warning, "NOARTOMAC", m->name);
       } else {
         message(MessageKind::Warning, "NBARGMACR", m->name);
       }

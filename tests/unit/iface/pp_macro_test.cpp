@@ -95,8 +95,9 @@ TEST_F(PpMacro, EmptyArgumentsAndArgumentCountMessages) {
   EXPECT_EQ(codes(), "TOMANYARG");
   EXPECT_EQ(messages()[0].kind, diag::MessageKind::Warning);
   messages().clear();
-  fresh("#define ONE(a) [a]\nONE()\n");  // one empty argument counts as none
-  EXPECT_EQ(codes(), "NOARTOMAC");
+  // A one-parameter macro called with nothing gets one empty argument, quietly (stdio.h does it).
+  EXPECT_EQ(squeeze(fresh("#define ONE(a) [a]\nONE()\n")), "[]");
+  EXPECT_EQ(codes(), "");
 }
 
 TEST_F(PpMacro, OneParameterMacroCalledWithNothingIsQuietInKAndRMode) {
@@ -143,7 +144,7 @@ TEST_F(PpMacro, UnterminatedCallsAtTheEndDoNotRepeatForever) {
   // Found by the fuzzer: the expansion of an unterminated call opens a new call of a macro
   // that collecting has enabled again; each macro does this once per end of input.
   EXPECT_EQ(squeeze(fresh("#define A B(\n#define B(x) A\nA\n")), "B(");
-  EXPECT_EQ(codes(), "ERRINLINE NOARTOMAC");
+  EXPECT_EQ(codes(), "ERRINLINE");
   const char* found =
       "#define F(a, ...) a ## __VA_ARGS__fine F(a, .;.) a ## __VA_ARGS__ #a\n"
       "#define G(x) F(f defined F && (x, x \n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\ny)\n"

@@ -2,3 +2,8 @@
 file(GLOB _qmk_iface_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/iface/*.cpp)
 list(FILTER _qmk_iface_sources EXCLUDE REGEX "_main\\.cpp$|/main\\.cpp$")
 list(APPEND QMK_SOURCES ${_qmk_iface_sources})
+# The #if expression grammar of the preprocessor.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/generated)
+BISON_TARGET(pp_expr ${CMAKE_SOURCE_DIR}/src/iface/pp_expr.y ${CMAKE_BINARY_DIR}/generated/pp_expr.tab.cpp
+             DEFINES_FILE ${CMAKE_BINARY_DIR}/generated/pp_expr.tab.hpp)
+list(APPEND QMK_GENERATED_SOURCES ${BISON_pp_expr_OUTPUTS})

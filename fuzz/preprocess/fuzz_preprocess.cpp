@@ -1,0 +1,30 @@
+// libFuzzer target: string mode of the preprocessor over arbitrary bytes. Messages are
+// counted, not printed, and fatal or internal ones do not end the process, so every input
+// must end with ordinary output.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "iface/preprocessor.h"
+
+namespace {
+
+void quiet(diag::MessageKind, std::string_view, std::string_view, std::string_view, int) {}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  iface::preprocessor_set_report_hook(quiet);
+  iface::PreprocessorStart start;
+  start.defines = {"FUZZ=1"};
+  iface::preprocessor_start(start);
+  std::string out;
+  std::string_view text(reinterpret_cast<const char*>(data), size);
+  iface::preprocessor_run_string(text, "fuzz.pts", 1, out);
+  // The same text again: macros of the first call are visible to the second.
+  out.clear();
+  iface::preprocessor_run_string(text, "fuzz.pts", 2, out);
+  iface::preprocessor_end();
+  return 0;
+}

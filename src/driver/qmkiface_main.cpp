@@ -1,0 +1,138 @@
+// qmkiface: the interface inspector. Runs the interface analysis of the compiler on header
+// files and prints what it sees, one subcommand per question:
+//   qmkiface preprocess [OPTIONS] FILE...   the preprocessor's output for `#include "FILE"`
+// Diagnostics go to stderr in the compiler's format; the exit status is the compiler's
+// (0 clean, 3 warnings, 5 errors, 7 fatal, 9 internal). Unlike qmkprepro, qmkiface prints
+// no end-of-run message: its stderr carries only the messages about the files themselves.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/checked.h"
+#include "diag/catalogue.h"
+#include "diag/report.h"
+#include "diag/translators.h"
+#include "iface/preprocessor.h"
+
+namespace {
+
+struct Options {
+  std::vector<std::string> include_dirs;
+  std::vector<std::string> defines;
+  std::string defs_file;
+  int restriction = 2;  // 1 ANSI, 0 K&R, 2 not given
+  std::vector<std::string> files;
+};
+
+const char usage_text[] =
+    "usage: qmkiface preprocess [OPTIONS] FILE...\n"
+    "OPTIONS: -I DIR  -D NAME[=VALUE]  --defs FILE  --ansi | --kr\n";
+
+[[noreturn]] void usage_error() {
+  std::fputs(usage_text, stderr);
+  diag::report_fatal("COMMFATAL");
+}
+
+// Reads the common options; every other argument is a file. `extra` takes the options of
+// one subcommand: it returns the number of arguments it used (0: not its option).
+Options parse_options(int argc, char** argv, int first) {
+  Options o;
+  for (int i = first; i < argc; ++i) {
+    std::string_view a = argv[i];
+    auto value = [&]() -> std::string {
+      if (i + 1 >= argc) usage_error();
+      return argv[++i];
+    };
+    if (a == "-I") {
+      o.include_dirs.push_back(value());
+    } else if (a.size() > 2 && a.substr(0, 2) == "-I") {
+      o.include_dirs.emplace_back(a.substr(2));
+    } else if (a == "-D") {
+      o.defines.push_back(value());
+    } else if (a.size() > 2 && a.substr(0, 2) == "-D") {
+      o.defines.emplace_back(a.substr(2));
+    } else if (a == "--defs") {
+      o.defs_file = value();
+    } else if (a == "--ansi") {
+      o.restriction = 1;
+    } else if (a == "--kr") {
+      o.restriction = 0;
+    } else if (a.size() > 1 && a[0] == '-') {
+      usage_error();
+    } else {
+      o.files.emplace_back(a);
+    }
+  }
+  if (o.files.empty()) usage_error();
+  return o;
+}
+
+// 0 clean, 3 warnings only, 5 errors: the compiler's statuses, without its end message.
+[[noreturn]] void finish() {
+  int status = diag::error_count() > 0 ? 5 : diag::warning_count() > 0 ? 3 : 0;
+  diag::close_listing();
+  base::terminate_run(status);
+}
+
+// The analysis start that `anc_begin` makes: the preprocessor, then the definitions file.
+void start_analysis(const Options& o) {
+  iface::PreprocessorStart start;
+  start.ansi = o.restriction == 1;
+  start.kr = o.restriction == 0;
+  start.include_dirs = o.include_dirs;
+  start.defines = o.defines;
+  iface::preprocessor_start(start);
+  if (!o.defs_file.empty()) {
+    std::string out;
+    iface::preprocessor_run_file_text("#include \"" + o.defs_file + "\"", out);
+  }
+}
+
+int run_preprocess(const Options& o) {
+  start_analysis(o);
+  for (const std::string& file : o.files) {
+    std::string out;
+    iface::preprocessor_run_file_text("#include \"" + file + "\"", out);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+  }
+  iface::preprocessor_end();
+  finish();
+}
+
+struct Subcommand {
+  const char* name;
+  int (*run)(const Options&);
+};
+
+const Subcommand subcommands[] = {
+    {"preprocess", run_preprocess},
+};
+
+// Translations when QANDORDIR names an installation; the source texts otherwise.
+void install_translations_if_any(QCoreApplication& application) {
+  const char* dir = std::getenv("QANDORDIR");
+  if (dir == nullptr || *dir == '\0') return;
+  QString locale_dir = QString::fromLocal8Bit(dir) + QDir::separator() + "lib" + QDir::separator() + "locale";
+  if (!QFileInfo(locale_dir).isDir()) return;
+  diag::install_translators(application, diag::translation_prefixes());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  diag::install_quiet_message_handler();
+  base::install_allocation_handler();
+  QCoreApplication application(argc, argv);
+  install_translations_if_any(application);
+  diag::register_all_messages();
+  if (argc < 2) usage_error();
+  for (const Subcommand& s : subcommands)
+    if (std::strcmp(argv[1], s.name) == 0) return s.run(parse_options(argc, argv, 2));
+  usage_error();
+}

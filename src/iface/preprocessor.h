@@ -1,0 +1,45 @@
+// The C preprocessor of the interface analysis. One process-wide instance, shared by file
+// mode (interface files, through the text `#include "<file>"`) and string mode (the C
+// fragments of the script), so that macros of the interface files reach every fragment.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "diag/report.h"
+
+namespace iface {
+
+struct PreprocessorStart {
+  bool ansi = false;
+  bool kr = false;                        // K&R: no "__STDC__"
+  std::vector<std::string> include_dirs;  // -INCL, in order
+  std::vector<std::string> defines;       // -DEFINE items: NAME or NAME=VALUE
+};
+
+// Receives every message of the preprocessor with its position. The default sets the
+// reporting service's current position and calls report_here.
+using PreprocessorReportHook = void (*)(diag::MessageKind kind, std::string_view code, std::string_view argument,
+                                        std::string_view file, int line);
+void preprocessor_set_report_hook(PreprocessorReportHook hook);  // null: the default
+
+// Builds the include chain, defines "QLX_WIN32", "USE_QMK", "QLX_CPLUSPLUS_LANGUAGE", installs
+// the special symbols and defines the -DEFINE items. A previous state is discarded.
+void preprocessor_start(const PreprocessorStart& start);
+
+// File mode: `text` (such as `#include "x.h"`) is read as an unnamed level; the analysis
+// switch applies to the files it includes. The output is appended to `out`.
+// Returns 0, or 1 when the call reported an error or a warning.
+int preprocessor_run_file_text(std::string_view text, std::string& out);
+// String mode: `text` is a level named `label` starting at `line`; never skipped.
+int preprocessor_run_string(std::string_view text, std::string_view label, int line, std::string& out);
+
+// Reports "UNTERCOND" for each open conditional, removes every user macro and the
+// directories added by pragmas.
+void preprocessor_end();
+
+// Queries for the declaration analyser and the tests.
+bool preprocessor_is_macro(std::string_view name);
+bool preprocessor_analysis_on();
+
+}  // namespace iface

@@ -1,0 +1,1 @@
+#include "does_not_exist.h"

@@ -18,6 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   iface::preprocessor_set_report_hook(quiet);
   iface::PreprocessorStart start;
   start.defines = {"FUZZ=1"};
+  start.expansion_limit = std::size_t{1} << 20;
+  start.output_limit = std::size_t{4} << 20;
   iface::preprocessor_start(start);
   std::string out;
   std::string_view text(reinterpret_cast<const char*>(data), size);

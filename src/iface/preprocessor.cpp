@@ -23,7 +23,11 @@ void default_hook(MessageKind kind, std::string_view code, std::string_view argu
 }  // namespace
 
 Engine::Engine(const PreprocessorStart& start, PreprocessorReportHook hook)
-    : hook_(hook != nullptr ? hook : default_hook), ansi_(start.ansi), kr_(start.kr) {
+    : hook_(hook != nullptr ? hook : default_hook),
+      ansi_(start.ansi),
+      kr_(start.kr),
+      expansion_limit_(start.expansion_limit),
+      output_limit_(start.output_limit) {
   chain_ = build_include_chain(start.include_dirs);
   for (const char* name : {"QLX_WIN32", "USE_QMK", "QLX_CPLUSPLUS_LANGUAGE"}) define_option(name);
   install_specials();
@@ -113,6 +117,8 @@ void Engine::lex_base(Token& t) {
       continue;
     }
     expansion_tokens_ = 0;
+    expansion_bytes_ = 0;
+    expansion_stopped_ = false;
     return;
   }
 }
@@ -145,6 +151,10 @@ int Engine::run(std::string_view text, std::string name, std::uint32_t line, Lev
           break;
         default:
           writer_.token(t, level().name);
+          if (out.size() > output_limit_) {
+            message(MessageKind::Internal, "NBRECURSI", level().name);
+            abandon_levels(base);
+          }
           break;
       }
     }
@@ -161,6 +171,15 @@ int Engine::run(std::string_view text, std::string name, std::uint32_t line, Lev
     arena_.clear();
   }
   return status;
+}
+
+void Engine::abandon_levels(std::size_t base) {
+  while (!ctx_.empty() && ctx_.back().kind == CtxKind::Macro) pop_context();
+  pushback_.clear();
+  while (levels_.size() > base) {
+    finished_levels_.push_back(std::move(levels_.back()));
+    levels_.pop_back();
+  }
 }
 
 void Engine::end() {

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <unordered_map>
 
 #include "iface/preprocessor_engine.h"
 #include "iface/preprocessor_expr.h"
@@ -284,8 +285,16 @@ void Engine::do_define(const std::vector<Token>& line) {
   if (!raw.empty()) raw[0].flags &= static_cast<std::uint8_t>(~Spaced);
   sym->body_text = join_tokens(raw.data(), raw.size());
   // Parameters, # and ##.
+  // Long parameter lists are looked up through a map, so that a huge definition stays linear.
+  std::unordered_map<std::string_view, int> by_name;
+  if (names.size() > 8)
+    for (std::size_t k = names.size(); k-- > 0;) by_name[names[k]] = static_cast<int>(k);
   auto param_index = [&](const Token& t) -> int {
     if (t.kind != TokKind::Ident && t.kind != TokKind::Number) return -1;
+    if (!by_name.empty()) {
+      auto it = by_name.find(t.view());
+      return it == by_name.end() ? -1 : it->second;
+    }
     for (std::size_t k = 0; k < names.size(); ++k)
       if (names[k] == t.view()) return static_cast<int>(k);
     return -1;

@@ -107,6 +107,8 @@ class Engine {
   std::vector<Token> take_vector();
   void give_vector(std::vector<Token>&& v);
   bool can_push(std::string_view what);
+  void stop_expansion(std::string_view name);
+  void abandon_levels(std::size_t base);
 
   // Directives (preprocessor_directives.cpp).
   void directive(TextLevel& level);
@@ -154,6 +156,10 @@ class Engine {
   bool analysis_on_ = true;
   OutputWriter writer_;
   std::size_t expansion_tokens_ = 0;
+  std::size_t expansion_bytes_ = 0;
+  std::size_t expansion_limit_;
+  std::size_t output_limit_;
+  bool expansion_stopped_ = false;
   bool in_directive_ = false;
   std::uint32_t directive_line_ = 0;
   int call_messages_ = 0;

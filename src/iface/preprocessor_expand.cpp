@@ -30,6 +30,13 @@ bool Engine::can_push(std::string_view what) {
   return false;
 }
 
+void Engine::stop_expansion(std::string_view name) {
+  if (!expansion_stopped_) message(MessageKind::Internal, "NBRECURSI", name);
+  expansion_stopped_ = true;
+  // Not done: every open expansion ends here.
+  for (std::size_t i = ctx_.size(); i-- > 0 && ctx_[i].kind == CtxKind::Macro;) ctx_[i].pos = ctx_[i].n;
+}
+
 bool Engine::push_context(Context&& c) {
   ctx_.push_back(std::move(c));
   Context& top = ctx_.back();
@@ -61,10 +68,9 @@ void Engine::next_token(Token& t) {
       if (c.kind == CtxKind::Macro) {
         t.line = c.line;
         if (c.pos == 0) t.flags = static_cast<std::uint8_t>((t.flags & ~Spaced) | c.first_flags);
-        if (++expansion_tokens_ > max_expansion_tokens) {
-          if (expansion_tokens_ == max_expansion_tokens + 1) message(MessageKind::Internal, "NBRECURSI", c.macro->name);
-          // Not done: every open expansion ends here.
-          for (std::size_t i = ctx_.size(); i-- > 0 && ctx_[i].kind == CtxKind::Macro;) ctx_[i].pos = ctx_[i].n;
+        expansion_bytes_ += t.len;
+        if (++expansion_tokens_ > max_expansion_tokens || expansion_bytes_ > expansion_limit_) {
+          stop_expansion(c.macro != nullptr ? std::string_view(c.macro->name) : std::string_view());
           continue;
         }
       }

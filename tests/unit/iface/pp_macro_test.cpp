@@ -139,6 +139,25 @@ TEST_F(PpMacro, ExponentialExpansionStopsWithAMessage) {
   EXPECT_LT(out.size(), std::size_t{64} << 20);
 }
 
+TEST_F(PpMacro, GrowingStringizingStopsAtTheOutputLimit) {
+  // Found by the fuzzer: unterminated calls that swallow the rest of the text and stringize
+  // it again at each level; the output grows far faster than the input.
+  const char* text =
+      "#define F(a, ...) a ## __VA_ARGS__fine F(a, .;.) a ## __VA_ARGS__ #a\n"
+      "#define G(x) F(f defined F && (x, x \n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\ny)\n"
+      "#if defined F && (2 ? 2 : 3) / 1 << 2\nG(1) G() F(,)\n#elif #machine(F)\n#else\n#endif\n"
+      "#pragma quelt prag&, x y)\n#if defined F && (2 ? 2 : 3) / 1 << 2\nG(1) G() F(,)\n#elif #machine(F)\n"
+      "#else\n#endif\n#pragma quelt prag& (1 ? 2 : 3) / 1 << 2\nG(LINE__ __FILE__\n";
+  iface::PreprocessorStart small;
+  small.output_limit = std::size_t{1} << 20;
+  small.expansion_limit = std::size_t{1} << 18;
+  start(small);
+  std::string out = run(text);
+  ASSERT_FALSE(messages().empty());
+  EXPECT_EQ(messages().back().code, "NBRECURSI");
+  EXPECT_LT(out.size(), std::size_t{2} << 20);
+}
+
 TEST_F(PpMacro, DeepNestingReportsTooManyLevels) {
   std::string text;
   for (int i = 0; i < 2100; ++i) text += "#define m" + std::to_string(i) + " m" + std::to_string(i + 1) + "\n";

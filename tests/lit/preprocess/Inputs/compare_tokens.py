@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Compares the token streams of two preprocessor outputs, ignoring white space and line
-markers. Usage: compare_tokens.py OURS THEIRS.
+markers. Usage: compare_tokens.py [--strip-attributes] OURS THEIRS.
 
-`#line` and `# N "file"` lines are dropped. `__attribute__ ((...))` groups are removed from
-both sides: the host compiler evaluates its own `__has_attribute` / `__has_include`
-operators in conditions, which this preprocessor does not have, and glibc chooses some
-attributes with them (docs/interfaces.md)."""
+`#line` and `# N "file"` lines are dropped. With --strip-attributes, `__attribute__ ((...))`
+groups are removed from both sides: the host compiler evaluates its own `__has_attribute` /
+`__has_include` operators in conditions, which this preprocessor does not have, and some
+headers choose attributes with them (docs/interfaces.md)."""
 import re
 import sys
 
@@ -64,10 +64,15 @@ def difference(ours, theirs):
 
 
 def main():
-    with open(sys.argv[1], encoding='latin-1') as f:
-        ours = strip_attributes(tokens_of(f.read()))
-    with open(sys.argv[2], encoding='latin-1') as f:
-        theirs = strip_attributes(tokens_of(f.read()))
+    args = sys.argv[1:]
+    strip = '--strip-attributes' in args
+    args = [a for a in args if a != '--strip-attributes']
+    with open(args[0], encoding='latin-1') as f:
+        ours = tokens_of(f.read())
+    with open(args[1], encoding='latin-1') as f:
+        theirs = tokens_of(f.read())
+    if strip:
+        ours, theirs = strip_attributes(ours), strip_attributes(theirs)
     diff = difference(ours, theirs)
     print(diff or 'same %d tokens' % len(ours))
     return 1 if diff else 0

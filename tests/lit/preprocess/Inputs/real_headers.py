@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """Preprocesses real headers with qmkiface and with `gcc -E -P` (same macros, same search
-path) and compares the token streams. Usage: real_headers.py QMKIFACE WORKDIR HEADER..."""
+path) and compares the token streams. Usage:
+    real_headers.py [--strip-attributes] QMKIFACE WORKDIR HEADER...
+--strip-attributes removes `__attribute__ ((...))` groups before comparing, for headers that
+choose attributes with gcc's `__has_attribute` (see compare_tokens.py)."""
 import os
 import subprocess
 import sys
@@ -11,7 +14,10 @@ import host_compiler  # noqa: E402
 
 
 def main():
-    qmkiface, work, headers = sys.argv[1], sys.argv[2], sys.argv[3:]
+    args = sys.argv[1:]
+    strip = '--strip-attributes' in args
+    args = [a for a in args if a != '--strip-attributes']
+    qmkiface, work, headers = args[0], args[1], args[2:]
     os.makedirs(work, exist_ok=True)
     defs = os.path.join(work, 'host_defs.h')
     host_compiler.write_definitions(defs)
@@ -30,8 +36,10 @@ def main():
             print('%s: status ours %d theirs %d\n%s' % (h, ours.returncode, theirs.returncode, ours.stderr[:2000]))
             failed += 1
             continue
-        a = compare_tokens.strip_attributes(compare_tokens.tokens_of(ours.stdout))
-        b = compare_tokens.strip_attributes(compare_tokens.tokens_of(theirs.stdout))
+        a = compare_tokens.tokens_of(ours.stdout)
+        b = compare_tokens.tokens_of(theirs.stdout)
+        if strip:
+            a, b = compare_tokens.strip_attributes(a), compare_tokens.strip_attributes(b)
         diff = compare_tokens.difference(a, b)
         if diff:
             print('%s: %s' % (h, diff))

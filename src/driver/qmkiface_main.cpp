@@ -119,6 +119,8 @@ std::string printed_symbol(const iface::SymbolEntry& entry) {
   std::string name = d.name;
   if (const iface::ScopeInfo* scope = iface::scope_info(d.scope); scope != nullptr && !scope->qualified_name.empty())
     name = scope->qualified_name + "::" + name;
+  if (entry.table == iface::SymbolTable::Tags && d.type->kind == iface::TypeKind::ClassTemplate)
+    return std::string("template ") + (iface::template_data(d.type)->is_struct ? "struct " : "class ") + name + ";";
   if (entry.table == iface::SymbolTable::Tags) return iface::type_text(d.type) + ";";
   if (entry.table == iface::SymbolTable::Enumerators) {
     long long value = 0;

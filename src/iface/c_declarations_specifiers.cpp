@@ -387,8 +387,8 @@ TypeDescriptor* specified_type(Parser& p, const Specifiers& s) {
       }
     }
   }
-  if (s.is_const) type = make_qualified(p.dict->types, "const", type);
   if (s.is_volatile) type = make_qualified(p.dict->types, "volatile", type);
+  if (s.is_const) type = make_qualified(p.dict->types, "const", type);
   return type;
 }
 
@@ -482,7 +482,10 @@ bool parse_class_specifier(Parser& p, Specifiers& s) {
   SourcePosition where{base::intern_or_empty(file), start.line};
   if (!at(p, TokenKind::LeftBrace) && !at(p, TokenKind::Colon)) {
     if (name == nullptr) return fail(p);
-    s.type = reference_tag(*p.dict, kind, name, is_struct, context_of(p), p.scope, file, where);
+    // A friend class not seen before belongs to the innermost enclosing namespace.
+    TypeDescriptor* scope = p.scope;
+    while (s.is_friend && scope != nullptr && scope->kind != TypeKind::Namespace) scope = scope->scope;
+    s.type = reference_tag(*p.dict, kind, name, is_struct, context_of(p), scope, file, where);
     s.has_type = true;
     s.elaborated = true;
     return true;

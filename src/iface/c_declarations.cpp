@@ -260,7 +260,7 @@ std::uint8_t member_flags(const Parser& p, const Specifiers& s) {
 
 void record(Parser& p, const Specifiers& s, const Declarator& d, TypeDescriptor* base_type, const Token& start,
             bool defined) {
-  if (p.discard || d.qualified || (s.is_friend && !s.is_typedef)) return;
+  if (p.discard || d.qualified || d.invalid || (s.is_friend && !s.is_typedef)) return;
   TypeDescriptor* type = apply_declarator(p, base_type, d);
   const char* file = declaration_file(p, start);
   SourcePosition where{base::intern_or_empty(file), start.line};
@@ -439,14 +439,16 @@ std::string joined(const std::vector<const char*>& parts) {
 }
 
 // "B::member;" or "using B::member;" in a class: the member must be one of a base's.
-bool check_access_declaration(Parser& p, const std::vector<const char*>& parts) {
+bool check_access_declaration(Parser& p, const std::vector<const char*>& parts, const Token& start) {
   if (p.discard || p.in_class == nullptr || parts.empty()) return true;
   const CompoundData* data = compound_data(p.in_class->compound);
   for (const BaseClass& base : data->bases) {
     if (find_member(base.type, parts.back()) != nullptr) return true;
   }
-  fail_with(p, "MODACCINC", joined(parts));
-  p.quiet = false;  // the declaration itself is complete
+  if (!p.quiet) {
+    diag::report_at(diag::MessageKind::Warning, "MODACCINC", joined(parts),
+                    base::intern_or_empty(declaration_file(p, start)), start.line);
+  }
   return true;
 }
 
@@ -483,9 +485,10 @@ bool parse_using(Parser& p) {
   if (at(p, TokenKind::KwTypename)) advance(p);
   std::vector<const char*> parts;
   bool global = false;
+  Token start = p.current;
   if (!read_qualified_name(p, parts, &global)) return false;
   if (!expect(p, TokenKind::Semicolon)) return false;
-  return check_access_declaration(p, parts);
+  return check_access_declaration(p, parts, start);
 }
 
 // --- Templates ---
@@ -514,6 +517,7 @@ bool parse_template_parameter(Parser& p, TemplateFrame& frame) {
       skip_until(p, {TokenKind::Comma, TokenKind::Greater}, true);
     }
   } else {
+    if (!starts_specifiers(p)) return fail(p);
     parameter.is_type = false;
     bool ok = true;
     Specifiers s;
@@ -645,10 +649,11 @@ bool parse_template(Parser& p) {
   TemplateFrame frame;
   Nest nest(p);
   if (!nest.ok()) return false;
-  if (!parse_template_parameters(p, frame)) {
-    p.quiet = false;
-    return fail_with(p, "TEMPLADEC", "template");
-  }
+  bool quiet = p.quiet;
+  p.quiet = true;  // a bad parameter list is reported as a bad template declaration
+  bool parameters_ok = parse_template_parameters(p, frame);
+  p.quiet = quiet;
+  if (!parameters_ok) return fail_with(p, "TEMPLADEC", "template");
   p.templates.push_back(&frame);
   bool ok;
   if (at(p, TokenKind::Semicolon) || at(p, TokenKind::End)) {
@@ -702,7 +707,7 @@ bool parse_class_item(Parser& p, bool* done) {
       if (read_qualified_name(p, parts, &global) && at(p, TokenKind::Semicolon)) {
         p.quiet = quiet;
         advance(p);
-        return check_access_declaration(p, parts);
+        return check_access_declaration(p, parts, first);
       }
       p.quiet = quiet;
       lexer_reset(p.lexer, mark);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/intern.h"
+#include "diag/report.h"
 #include "iface/c_declarations_parser.h"
 #include "iface/type_operators.h"
 
@@ -423,8 +424,14 @@ bool parse_kr_declarations(Parser& p, Declarator& d) {
       if (!parse_declarator(p, parameter, false)) return false;
       auto named = std::find_if(function.parameters.begin(), function.parameters.end(),
                                 [&](const Parameter& candidate) { return candidate.name == parameter.name; });
-      if (named == function.parameters.end()) return fail_with(p, "FUNCT_DEF", parameter.name);
-      named->type = apply_declarator(p, base_type, parameter);
+      if (named == function.parameters.end()) {
+        // Reported, and the definition is read to its end so that its body is no declaration.
+        SourcePosition where = here(p);
+        if (!d.invalid) diag::report_at(diag::MessageKind::Warning, "FUNCT_DEF", parameter.name, where.file, where.line);
+        d.invalid = true;
+      } else {
+        named->type = apply_declarator(p, base_type, parameter);
+      }
       if (at(p, TokenKind::Comma)) {
         advance(p);
         continue;

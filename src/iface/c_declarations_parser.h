@@ -170,6 +170,7 @@ struct Declarator {
   bool special = false;        // constructor, destructor or operator
   std::vector<Operation> operations;  // in the order they apply to the specifiers' type
   int bit_width = -1;
+  bool invalid = false;        // reported: read to its end, recorded nowhere
   bool is_function() const { return !operations.empty() && operations.back().kind == OperationKind::Function; }
   const Operation* function() const { return is_function() ? &operations.back() : nullptr; }
 };

@@ -48,7 +48,7 @@ bool fail_with(Parser& p, std::string_view code, std::string_view argument) {
 
 bool fail(Parser& p) {
   if (p.quiet) return false;
-  if (at(p, TokenKind::End)) {
+  if (at(p, TokenKind::End) && !p.end_is_syntax_error) {
     p.quiet = true;
     diag::report_at(diag::MessageKind::Error, "UNEXP_EOF", "end of text inside a declaration",
                     base::intern_or_empty(current_file(p)), p.current.line);

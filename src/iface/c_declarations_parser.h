@@ -49,6 +49,7 @@ struct Parser {
   bool quiet = false;     // a message was given for the declaration being read
   bool discard = false;   // read the declaration, record nothing (function templates...)
   bool force_extern = false;  // extern "C" before a single declaration
+  bool end_is_syntax_error = false;  // a type text: its end is no incomplete declaration
 };
 
 inline bool in_pattern(const Parser& p) { return p.in_class != nullptr && p.in_class->pattern; }

@@ -96,6 +96,24 @@ bool parse_typeof(Parser& p, Specifiers& s) {
   return set_type(p, s, nullptr);
 }
 
+// "b::s" seen from inside namespace a: the scope is searched from the current scope outward.
+SymbolEntry* lookup_relative_type(Parser& p, const std::vector<const char*>& parts) {
+  std::vector<const char*> scope_parts(parts.begin(), parts.end() - 1);
+  const TypeDescriptor* scope = resolve_scope(p, scope_parts, false);
+  const ScopeInfo* info = scope_info(scope);
+  if (info == nullptr) return nullptr;
+  std::vector<const char*> full;
+  std::string_view name = info->qualified_name;
+  for (std::size_t start = 0; start <= name.size();) {
+    std::size_t end = name.find("::", start);
+    if (end == std::string_view::npos) end = name.size();
+    full.push_back(base::intern(name.substr(start, end - start)));
+    start = end + 2;
+  }
+  full.push_back(parts.back());
+  return lookup_qualified_type(*p.dict, full);
+}
+
 // An identifier or "::" that may start a type name. Leaves the parser where it was and gives
 // false when the name is no type (it is then the declarator's).
 bool try_type_name(Parser& p, Specifiers& s, SpecifierUse use) {
@@ -189,6 +207,7 @@ bool try_type_name(Parser& p, Specifiers& s, SpecifierUse use) {
     return false;
   }
   SymbolEntry* entry = lookup_qualified_type(*p.dict, parts);
+  if (entry == nullptr && parts.front() != nullptr) entry = lookup_relative_type(p, parts);
   if (entry == nullptr) {
     if (use == SpecifierUse::TypeName || use == SpecifierUse::Parameter) {
       // "typename T::x" and the like: a type the analyser cannot see through.

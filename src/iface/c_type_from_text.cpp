@@ -13,6 +13,7 @@ TypeDescriptor* type_from_text(DeclarationAnalyser& analyser, std::string_view t
   decl::Parser p;
   decl::start_parser(p, analyser, text, scope, file, line);
   if (decl::at(p, TokenKind::End)) return nullptr;
+  p.end_is_syntax_error = true;
   bool ok = true;
   TypeDescriptor* type = decl::parse_type_id(p, &ok);
   if (!ok) return nullptr;

@@ -19,6 +19,8 @@ namespace decl {
 
 void advance(Parser& p) {
   p.previous_end = p.current.text.data() + p.current.text.size();
+  p.previous_line = p.current.line;
+  p.previous_file = p.current.file;
   p.current = next_token(p.lexer);
 }
 
@@ -49,9 +51,12 @@ bool fail_with(Parser& p, std::string_view code, std::string_view argument) {
 bool fail(Parser& p) {
   if (p.quiet) return false;
   if (at(p, TokenKind::End) && !p.end_is_syntax_error) {
+    // At the last line that has a token: the end of the text is past its newline.
     p.quiet = true;
+    const char* file = p.previous_file != nullptr ? p.previous_file : current_file(p);
+    int line = p.previous_line != 0 ? p.previous_line : p.current.line;
     diag::report_at(diag::MessageKind::Error, "UNEXP_EOF", "end of text inside a declaration",
-                    base::intern_or_empty(current_file(p)), p.current.line);
+                    base::intern_or_empty(file), line);
     return false;
   }
   return fail_with(p, "SYNTAXERR", "syntax error");

@@ -41,6 +41,8 @@ struct Parser {
   Lexer lexer;
   Token current;
   const char* previous_end = nullptr;
+  int previous_line = 0;               // position of the last token used
+  const char* previous_file = nullptr;
   const char* default_file = nullptr;  // interned
   TypeDescriptor* scope = nullptr;     // the namespace or class declarations go into
   ClassFrame* in_class = nullptr;

@@ -524,7 +524,6 @@ bool parse_template_parameter(Parser& p, TemplateFrame& frame) {
   } else {
     if (!starts_specifiers(p)) return fail(p);
     parameter.is_type = false;
-    bool ok = true;
     Specifiers s;
     if (!parse_specifiers(p, s, SpecifierUse::Parameter)) return false;
     if (at(p, TokenKind::Ellipsis)) {
@@ -539,7 +538,6 @@ bool parse_template_parameter(Parser& p, TemplateFrame& frame) {
       advance(p);
       skip_until(p, {TokenKind::Comma, TokenKind::Greater}, true);
     }
-    if (!ok) return false;
   }
   frame.parameters.push_back(parameter);
   frame.parameter_types.push_back(parameter.is_type && parameter.name != nullptr
@@ -570,13 +568,10 @@ bool is_class_key(TokenKind k) { return k == TokenKind::KwClass || k == TokenKin
 // False with the parser where it was when the key does not start a primary class template.
 bool is_primary_class_template(Parser& p) {
   if (!is_class_key(p.current.kind) || p.current.kind == TokenKind::KwUnion) return false;
+  // (Attributes between the key and the name are not looked through: such a template is read
+  // as a declaration that records nothing.)
   LexerMark mark = lexer_mark(p.lexer);
   Token name = next_token(p.lexer);
-  while (name.kind == TokenKind::KwAttribute || name.kind == TokenKind::KwAlignas) {
-    // attributes between the key and the name are rare in interface headers: not a primary template then
-    lexer_reset(p.lexer, mark);
-    return false;
-  }
   Token after = next_token(p.lexer);
   lexer_reset(p.lexer, mark);
   return name.kind == TokenKind::Identifier &&
@@ -642,11 +637,12 @@ bool parse_specialisation(Parser& p, bool full) {
 }
 
 bool parse_template(Parser& p) {
-  Token start = p.current;
   advance(p);  // template
-  if (!at(p, TokenKind::Less)) {  // explicit instantiation: "template class X<int>;"
+  if (!at(p, TokenKind::Less)) {
+    // Explicit instantiation: "template class X<int>;" makes the instance; the instance of a
+    // function template records nothing.
     bool saved = p.discard;
-    p.discard = true;
+    p.discard = p.discard || !is_class_key(p.current.kind);
     bool ok = parse_simple_declaration(p);
     p.discard = saved;
     return ok;
@@ -680,7 +676,6 @@ bool parse_template(Parser& p) {
     p.discard = saved;
   }
   p.templates.pop_back();
-  (void)start;
   return ok;
 }
 

@@ -82,8 +82,6 @@ bool opens_nested_declarator(Parser& p) {
 // The name of an operator function after "operator".
 const char* operator_name(Parser& p) {
   advance(p);  // operator
-  std::string_view op;
-  std::string conversion;
   switch (p.current.kind) {
     case TokenKind::KwNew: case TokenKind::KwDelete: {
       bool is_new = at(p, TokenKind::KwNew);
@@ -152,7 +150,7 @@ bool parse_declarator_name(Parser& p, Declarator& d) {
     if (!at(p, TokenKind::Identifier)) return fail(p);
     d.name = p.current.name;
     advance(p);
-    if (at(p, TokenKind::Less) && !parts.empty()) {  // "A<T>::f"
+    if (at(p, TokenKind::Less)) {  // "A<T>::f", "f<int>": nothing else puts a "<" after a declarator's name
       std::vector<TemplateArgument> ignored;
       if (!parse_template_arguments(p, ignored)) return false;
     }

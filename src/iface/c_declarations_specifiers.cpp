@@ -125,14 +125,12 @@ bool try_type_name(Parser& p, Specifiers& s, SpecifierUse use) {
     if (type->kind == TypeKind::ClassTemplate && peek(p) == TokenKind::Less) {
       advance(p);
       std::vector<TemplateArgument> arguments;
-      Token at_name = p.current;
       if (!parse_template_arguments(p, arguments)) return false;
       const TemplateData* data = template_data(type);
       if (arguments.size() > data->parameters.size() && p.analyser->variadic_templates.count(type) == 0) {
         fail_with(p, "TEMINSINC", name);
         return false;
       }
-      (void)at_name;
       s.type = p.discard ? nullptr : instantiate_template(*p.dict, type, std::move(arguments));
       s.has_type = true;
       return true;
@@ -209,14 +207,13 @@ bool try_type_name(Parser& p, Specifiers& s, SpecifierUse use) {
   SymbolEntry* entry = lookup_qualified_type(*p.dict, parts);
   if (entry == nullptr && parts.front() != nullptr) entry = lookup_relative_type(p, parts);
   if (entry == nullptr) {
-    if (use == SpecifierUse::TypeName || use == SpecifierUse::Parameter) {
-      // "typename T::x" and the like: a type the analyser cannot see through.
-      if (!parts.empty() && parts.front() != nullptr && type_named(p, parts.front()) != nullptr &&
-          type_named(p, parts.front())->kind == TypeKind::Typedef && typedef_data(type_named(p, parts.front()))->target == nullptr) {
-        s.has_type = true;
-        s.type = nullptr;
-        return true;
-      }
+    // "T::type" with T a template parameter: a type the analyser cannot see through.
+    const TypeDescriptor* head = parts.front() != nullptr ? type_named(p, parts.front()) : nullptr;
+    bool dependent = head != nullptr && typedef_data(head) != nullptr && typedef_data(head)->target == nullptr;
+    if (dependent && use != SpecifierUse::Declaration && use != SpecifierUse::Member) {
+      s.has_type = true;
+      s.type = nullptr;
+      return true;
     }
     return restore();
   }
@@ -575,10 +572,8 @@ bool parse_enum_specifier(Parser& p, Specifiers& s) {
   }
   if (at(p, TokenKind::Colon)) {  // the underlying type
     advance(p);
-    bool ok = true;
     Specifiers underlying;
     if (!parse_specifiers(p, underlying, SpecifierUse::TypeName)) return false;
-    (void)ok;
   }
   const char* file = start.file != nullptr ? start.file : p.default_file;
   SourcePosition where{base::intern_or_empty(file), start.line};
@@ -628,7 +623,6 @@ bool close_angle(Parser& p) {
     p.current.text = p.current.text.substr(1);
     return true;
   }
-  if (at(p, TokenKind::GreaterEqual) || at(p, TokenKind::ShiftRightAssign)) return fail(p);
   return fail(p);
 }
 

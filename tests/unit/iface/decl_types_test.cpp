@@ -156,9 +156,12 @@ TEST_F(Declarations, TemplateArgumentsAndClosingShifts) {
   EXPECT_EQ(instance_data(type_of("q"))->arguments[1].text, "unsigned long");
   EXPECT_EQ(instance_data(type_of("r"))->arguments[0].text, "(3>2)");
   EXPECT_EQ(instance_data(type_of("s"))->arguments[0].text, "4*2");
-  // The same arguments give the same instance.
-  load("pair<pair<int, char> > again;\n");
+  // The same arguments give the same instance; an explicit instantiation makes one.
+  std::size_t before = template_data(tag("pair"))->instances.size();
+  EXPECT_EQ(load("pair<pair<int, char> > again;\ntemplate class pair<long, long>;\ntemplate int f<int>(int);\n"), "");
   EXPECT_EQ(type_of("again"), type_of("p"));
+  EXPECT_EQ(template_data(tag("pair"))->instances.size(), before + 1);
+  EXPECT_EQ(global("f"), nullptr);
 }
 
 TEST_F(Declarations, UsingAliasesAndDirectivesInsideNamespaces) {

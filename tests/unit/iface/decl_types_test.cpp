@@ -174,6 +174,21 @@ TEST_F(Declarations, UsingAliasesAndDirectivesInsideNamespaces) {
   EXPECT_EQ(printed("n"), "y::number n;");
 }
 
+TEST_F(Declarations, FileLevelAgainstNamespaceWithoutDirective) {
+  EXPECT_EQ(load("int x;\nnamespace N { double x; struct x_holder { int m; }; typedef int own; }\n"
+                 "struct own_tag { int m; };\ntypedef struct own_tag own_tag;\n"),
+            "");
+  TypeDescriptor* ns = find_scope(dict, "N");
+  EXPECT_EQ(type_of("x"), dict.base.builtin.int_type);
+  EXPECT_EQ(in(ns, "x")->declaration.type, dict.base.builtin.double_type);
+  EXPECT_EQ(lookup_type_name(dict, n("x_holder"), global_context()), nullptr);
+  EXPECT_NE(lookup_type_name(dict, n("x_holder"), scope_context(ns)), nullptr);
+  // The typedef of its own tag name is a type name through the ordinary table as well.
+  EXPECT_EQ(typedef_data(type_of("own_tag"))->target, tag("own_tag"));
+  EXPECT_EQ(load("own_tag value;\n"), "");
+  EXPECT_EQ(strip_typedefs(type_of("value")), tag("own_tag"));
+}
+
 TEST_F(Declarations, DeclarationsIntoAGivenScope) {
   TypeDescriptor* scope = ensure_script_scope(dict, "S1.P2", nullptr);
   ::testing::internal::CaptureStderr();

@@ -110,8 +110,9 @@ TokenKind peek(P& p) {
 // --- Names ---
 
 // A name "a", "a::b::c" or "::a" from the current token: its interned text without blanks.
-// Leaves the parser after the name.
-const char* read_name(P& p) {
+// Leaves the parser after the name. A "::" without a name after it is a syntax error (quiet:
+// only a null result, for looking ahead).
+const char* read_name(P& p, bool quiet = false) {
   if (at(p, TokenKind::Identifier) && peek(p) != TokenKind::Scope) {
     const char* name = p.current.name;
     advance(p);
@@ -125,7 +126,7 @@ const char* read_name(P& p) {
   while (at(p, TokenKind::Scope)) {
     advance(p);
     if (!at(p, TokenKind::Identifier)) {
-      expression_syntax_error(p);
+      if (!quiet) expression_syntax_error(p);
       return nullptr;
     }
     qualified += "::";
@@ -144,9 +145,7 @@ bool name_is_type(P& p) {
   if (!p.context->is_type_name) return false;
   if (at(p, TokenKind::Identifier) && peek(p) != TokenKind::Scope) return is_type_name(p, p.current.name);
   ParserMark m = mark(p);
-  bool was_failed = p.failed;
-  const char* name = read_name(p);
-  p.failed = was_failed;
+  const char* name = read_name(p, true);
   restore(p, m);
   return is_type_name(p, name);
 }

@@ -533,6 +533,7 @@ void lexer_init(Lexer& lexer, std::string_view text, std::string_view file, int 
   lexer.at_line_start = true;
   lexer.own_sizes = SizeSettings{};
   lexer.sizes = sizes != nullptr ? sizes : &lexer.own_sizes;
+  lexer.value_notation = false;
   lexer.reported_up_to = nullptr;
 }
 

@@ -162,7 +162,8 @@ struct Lexer {
 
 // Starts reading `text` at `line` of `file` (interned by the lexer; empty for none). `sizes`
 // must outlive the lexer; with null the lexer uses a default record of its own, so the size
-// pragmas of the text last only as long as the lexer.
+// pragmas of the text last only as long as the lexer. Clears value_notation (set it afterwards);
+// the hooks stay as they are.
 void lexer_init(Lexer& lexer, std::string_view text, std::string_view file, int line, SizeSettings* sizes);
 Token next_token(Lexer& lexer);
 LexerMark lexer_mark(const Lexer& lexer);

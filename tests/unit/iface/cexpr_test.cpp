@@ -140,12 +140,13 @@ TEST_F(CExpression, SyntaxErrorsAreReportedOnceAtTheToken) {
   EXPECT_EQ(messages_of_expr("a b c d"), "Qandor-W-SYNTAXERR,  [s.pts:7] Syntax error: syntax error\n");
   EXPECT_EQ(messages_of_expr("f(1,\n\n)"), "Qandor-W-SYNTAXERR,  [s.pts:9] Syntax error: syntax error\n");
   EXPECT_EQ(messages_of_expr("(a"), "Qandor-W-SYNTAXERR,  [s.pts:7] Syntax error: syntax error\n");
+  EXPECT_EQ(messages_of_expr("(a:: 1)"), "Qandor-W-SYNTAXERR,  [s.pts:7] Syntax error: syntax error\n");
   EXPECT_EQ(messages_of_expr("a.1"), "Qandor-W-SYNTAXERR,  [s.pts:7] Syntax error: syntax error\n");
   EXPECT_EQ(messages_of_expr("#line 40 \"h.h\"\nx ? y"), "Qandor-W-SYNTAXERR,  [h.h:40] Syntax error: syntax error\n");
   // The value notation's tokens are not C.
   EXPECT_EQ(messages_of_expr("x => 1"), "Qandor-W-SYNTAXERR,  [s.pts:7] Syntax error: syntax error\n");
   EXPECT_EQ(messages_of_expr("1..4"), "Qandor-W-SYNTAXERR,  [s.pts:7] Syntax error: syntax error\n");
-  EXPECT_EQ(diag::warning_count(), 8);
+  EXPECT_EQ(diag::warning_count(), 9);
 }
 
 TEST_F(CExpression, NestingLimitIsTheGeneratedParsersStack) {

@@ -103,4 +103,29 @@ TEST_F(RealHeaders, LexWithoutMessagesAndPositionsFollowTheMarkers) {
   EXPECT_EQ(diag::warning_count(), 0);
 }
 
+// The C++ library's headers: templates, namespaces, binary constants, raw C++ punctuators.
+TEST(RealCxxHeaders, LexWithoutMessages) {
+  std::string source = testing::TempDir() + "clex_cxx_headers_" + std::to_string(getpid()) + ".cc";
+  {
+    std::ofstream out(source);
+    out << "#include <cstdio>\n#include <string>\n#include <vector>\n#include <map>\n#include <memory>\n";
+  }
+  std::string text = run("g++ -std=c++20 -E " + source + " 2>/dev/null");
+  std::remove(source.c_str());
+  if (text.size() < 100000) GTEST_SKIP() << "g++ is missing";
+  diag::reset_reporting();
+  iface::Lexer lexer;
+  iface::lexer_init(lexer, text, "all.cc", 1, nullptr);
+  testing::internal::CaptureStderr();
+  std::size_t invalid = 0;
+  std::size_t scopes = 0;
+  for (iface::Token t = iface::next_token(lexer); t.kind != iface::TokenKind::End; t = iface::next_token(lexer)) {
+    if (t.kind == iface::TokenKind::Invalid) ++invalid;
+    if (t.kind == iface::TokenKind::Scope) ++scopes;
+  }
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(invalid, 0u);
+  EXPECT_GT(scopes, 1000u);
+}
+
 }  // namespace

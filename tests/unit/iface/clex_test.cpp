@@ -280,6 +280,21 @@ TEST_F(CLexer, MarksReReadWithoutRepeatingMessages) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Qandor-W-MULCARCST,  [t.h:5] MULCARCST 'xy'\n");
 }
 
+TEST_F(CLexer, ConstantValuesWithoutAPositionReportNothing) {
+  testing::internal::CaptureStderr();
+  iface::IntegerValue big = iface::integer_constant_value("99999999999999999999", sizes_, nullptr);
+  iface::CharValue empty = iface::char_constant_value("''", sizes_, nullptr);
+  iface::CharValue wide = iface::char_constant_value("L'\\xFFFFFFFF'", sizes_, nullptr);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_FALSE(big.ok);
+  EXPECT_TRUE(base::wide_is_zero(empty.value));
+  std::int64_t v = 0;
+  ASSERT_TRUE(base::wide_to_int64(wide.value, &v));
+  EXPECT_EQ(v, -1);  // L constants are signed ints
+  EXPECT_EQ(iface::floating_constant_type("1.0q", nullptr), ConstantType::FloatN);
+  EXPECT_EQ(iface::floating_constant_type("1.0z", nullptr), ConstantType::None);
+}
+
 TEST(CharConstantText, PrintsEscapesAndCodes) {
   EXPECT_EQ(iface::char_constant_text('a', 8), "'a'");
   EXPECT_EQ(iface::char_constant_text(' ', 8), "' '");

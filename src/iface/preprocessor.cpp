@@ -131,6 +131,10 @@ int Engine::run(std::string_view text, std::string name, std::uint32_t line, Lev
   std::memcpy(src.data.get(), text.data(), text.size());
   src.size = clean_source(src.data.get(), src.size);
   std::size_t base = levels_.size();
+  if (base == 0) {
+    work_ = 0;
+    stopped_ = false;
+  }
   int saved_messages = call_messages_;
   call_messages_ = 0;
   if (push_source(std::move(src), kind, std::move(name), line)) {
@@ -142,6 +146,7 @@ int Engine::run(std::string_view text, std::string name, std::uint32_t line, Lev
           writer_.end_line();
           finished_levels_.push_back(std::move(levels_.back()));
           levels_.pop_back();
+          release_held(0);
           break;
         case TokKind::Newline:
           writer_.newline(t.line, level().name);
@@ -151,10 +156,11 @@ int Engine::run(std::string_view text, std::string name, std::uint32_t line, Lev
           break;
         default:
           writer_.token(t, level().name);
-          if (out.size() > output_limit_) {
+          if (out.size() > output_limit_ && !stopped_) {
+            stopped_ = true;
             message(MessageKind::Internal, "NBRECURSI", level().name);
-            abandon_levels(base);
           }
+          if (stopped_) abandon_levels(base);
           break;
       }
     }
@@ -165,6 +171,7 @@ int Engine::run(std::string_view text, std::string name, std::uint32_t line, Lev
   if (base == 0) {
     // Nothing is in flight any more: the kept buffers and bodies can go.
     while (!ctx_.empty()) pop_context();
+    release_held(0);
     pushback_.clear();
     finished_levels_.clear();
     removed_symbols_.clear();
@@ -180,6 +187,7 @@ void Engine::abandon_levels(std::size_t base) {
     finished_levels_.push_back(std::move(levels_.back()));
     levels_.pop_back();
   }
+  release_held(0);
 }
 
 void Engine::end() {

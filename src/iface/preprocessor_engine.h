@@ -50,6 +50,7 @@ struct Context {
   std::vector<Token> own;
   std::uint32_t line = 0;
   std::uint8_t first_flags = 0;
+  bool hold = false;  // expansion of an unterminated call: its macro stays disabled (see held_)
 };
 
 enum CondKind : int { CondIfdef = 3, CondIfndef = 4, CondIf = 5, CondElse = 6, CondElif = 7 };
@@ -104,10 +105,12 @@ class Engine {
   void handle_defined(Token& t);
   bool push_context(Context&& c);
   void pop_context();
+  void release_held(std::size_t mark);
   std::vector<Token> take_vector();
   void give_vector(std::vector<Token>&& v);
   bool can_push(std::string_view what);
   void stop_expansion(std::string_view name);
+  bool charge(std::size_t bytes);
   void abandon_levels(std::size_t base);
 
   // Directives (preprocessor_directives.cpp).
@@ -150,6 +153,10 @@ class Engine {
   std::vector<Context> ctx_;
   std::vector<Token> pushback_;
   std::vector<std::vector<Token>> pool_;
+  // Macros expanded from an unterminated call stay disabled until the end of the level (or
+  // argument list) that ended the call; otherwise an expansion that opens a new call of the
+  // same macro at that end would repeat forever.
+  std::vector<Symbol*> held_;
   std::vector<Cond> conds_;
   std::vector<PragmaAlias> aliases_;
   std::unordered_set<std::string> once_files_;
@@ -160,6 +167,8 @@ class Engine {
   std::size_t expansion_limit_;
   std::size_t output_limit_;
   bool expansion_stopped_ = false;
+  std::size_t work_ = 0;        // bytes made by expansion in this call (bounded by output_limit_)
+  bool stopped_ = false;        // the work bound was passed: no more expansion in this call
   bool in_directive_ = false;
   std::uint32_t directive_line_ = 0;
   int call_messages_ = 0;

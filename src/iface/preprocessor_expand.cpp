@@ -30,6 +30,15 @@ bool Engine::can_push(std::string_view what) {
   return false;
 }
 
+bool Engine::charge(std::size_t bytes) {
+  work_ += bytes;
+  if (work_ > output_limit_ && !stopped_) {
+    stopped_ = true;
+    message(MessageKind::Internal, "NBRECURSI", levels_.empty() ? std::string_view() : std::string_view(level().name));
+  }
+  return !stopped_;
+}
+
 void Engine::stop_expansion(std::string_view name) {
   if (!expansion_stopped_) message(MessageKind::Internal, "NBRECURSI", name);
   expansion_stopped_ = true;
@@ -50,9 +59,19 @@ bool Engine::push_context(Context&& c) {
 
 void Engine::pop_context() {
   Context& c = ctx_.back();
-  if (c.macro != nullptr) c.macro->disabled = false;
+  if (c.macro != nullptr) {
+    if (c.hold) held_.push_back(c.macro);
+    else c.macro->disabled = false;
+  }
   give_vector(std::move(c.own));
   ctx_.pop_back();
+}
+
+void Engine::release_held(std::size_t mark) {
+  while (held_.size() > mark) {
+    held_.back()->disabled = false;
+    held_.pop_back();
+  }
 }
 
 void Engine::next_token(Token& t) {
@@ -69,7 +88,8 @@ void Engine::next_token(Token& t) {
         t.line = c.line;
         if (c.pos == 0) t.flags = static_cast<std::uint8_t>((t.flags & ~Spaced) | c.first_flags);
         expansion_bytes_ += t.len;
-        if (++expansion_tokens_ > max_expansion_tokens || expansion_bytes_ > expansion_limit_) {
+        if (++expansion_tokens_ > max_expansion_tokens || expansion_bytes_ > expansion_limit_ ||
+            !charge(t.len + 1u)) {
           stop_expansion(c.macro != nullptr ? std::string_view(c.macro->name) : std::string_view());
           continue;
         }
@@ -125,6 +145,7 @@ bool Engine::peek_paren() {
 }
 
 bool Engine::enter_macro(Symbol* m, const Token& name) {
+  if (stopped_ || !charge(16)) return false;
   Context c;
   c.kind = CtxKind::Macro;
   c.macro = m;
@@ -146,8 +167,8 @@ bool Engine::enter_macro(Symbol* m, const Token& name) {
   if (!peek_paren()) return false;
   MacroArgs args;
   args.toks = take_vector();
-  bool complete = collect_args(m, args);
-  (void)complete;  // an unterminated call is expanded with what was collected
+  // An unterminated call is expanded with what was collected.
+  c.hold = !collect_args(m, args);
   check_arg_count(m, args);
   if (!can_push(m->name)) {
     give_vector(std::move(args.toks));
@@ -239,6 +260,7 @@ void Engine::expand_list(const Token* b, std::size_t n, std::vector<Token>& out)
   c.toks = b;
   c.n = n;
   c.line = n > 0 ? b[0].line : 0;
+  std::size_t held = held_.size();
   if (can_push("")) {
     push_context(std::move(c));
     Token t;
@@ -249,6 +271,7 @@ void Engine::expand_list(const Token* b, std::size_t n, std::vector<Token>& out)
     }
     pop_context();
   }
+  release_held(held);
   pushback_.swap(saved);
 }
 
@@ -309,6 +332,12 @@ void Engine::substitute(Symbol* m, MacroArgs& args, const Token& name, std::vect
     out.insert(out.end(), store.begin() + range.first, store.begin() + range.second);
     out[first].flags = static_cast<std::uint8_t>((out[first].flags & ~Spaced) | space);
   }
+  std::size_t bytes = 0;
+  for (const Token& t : out) bytes += t.len + 1u;
+  if (!charge(bytes)) {
+    out.clear();
+    return;
+  }
   if (!m->has_paste) return;
   std::size_t w = 0;
   for (std::size_t r = 0; r < out.size(); ++r) {
@@ -338,6 +367,7 @@ void Engine::substitute(Symbol* m, MacroArgs& args, const Token& name, std::vect
 }
 
 bool Engine::paste(Token& left, const Token& right) {
+  if (!charge(std::size_t{left.len} + right.len)) return false;
   scratch_.assign(left.text, left.len);
   scratch_.append(right.text, right.len);
   Cursor c;
@@ -380,6 +410,7 @@ Token Engine::stringify(const Token* b, std::size_t n) {
     }
   }
   scratch_.push_back('"');
+  charge(scratch_.size());
   Token s;
   s.kind = TokKind::String;
   s.text = arena_.store(scratch_);

@@ -149,6 +149,13 @@ TEST_F(PpDirective, DefinedAndTheMachineAndLintForms) {
   EXPECT_EQ(squeeze(run("defined(N)\n")), "defined(N)");
 }
 
+TEST_F(PpDirective, HostCompilerOperatorsAreOrdinaryNames) {
+  EXPECT_EQ(squeeze(run("#if defined __has_include\nhas\n#else\nnone\n#endif\n")), "none");
+  EXPECT_EQ(codes(), "");
+  EXPECT_EQ(squeeze(run("#if __has_include(<stdio.h>)\nyes\n#else\nno\n#endif\n")), "no");
+  EXPECT_EQ(codes(), "ERRAFTEND");
+}
+
 TEST_F(PpDirective, CharUnsignedChangesCharacterConstants) {
   EXPECT_EQ(squeeze(run("#if '\\377' < 0\nsigned\n#endif\n")), "signed");
   run("#define __CHAR_UNSIGNED__ 1\n");

@@ -118,6 +118,17 @@ TEST_F(PpInclude, PragmaOnceAndInclStd) {
   EXPECT_EQ(codes(), "IMPOUVFIC");
 }
 
+TEST_F(PpInclude, InclStdQuotesProtectCommasAndBlanks) {
+  write("a,b c/q.h", "quoted_dir\n");
+  write("p/r.h", "plain_dir\n");
+  std::string main = write("main.h", "#pragma quelt incl_std \"" + dir() + "/a,b c\" " + dir() +
+                                         "/p\n#include <q.h>\n#include <r.h>\n");
+  std::string out = include(main);
+  EXPECT_EQ(codes(), "");
+  EXPECT_NE(out.find("quoted_dir"), std::string::npos);
+  EXPECT_NE(out.find("plain_dir"), std::string::npos);
+}
+
 TEST_F(PpInclude, SelfInclusionStopsAtTheLevelLimit) {
   std::string self = write("self.h", "#include \"" + dir() + "/self.h\"\n");
   include(self);

@@ -823,14 +823,19 @@ TypedefPragmaHooks typedef_hooks(DeclarationAnalyser& analyser) {
 }
 
 // The caches hold descriptors of the dictionary's store: they go when the dictionary is emptied.
+// The store only grows between initialisations, so a smaller store than the last one seen
+// (or other built-in types) says that the dictionary was initialised again.
 void check_caches(DeclarationAnalyser& analyser) {
   const TypeDescriptor* owner = analyser.dictionary->base.builtin.int_type;
-  if (analyser.cache_owner == owner) return;
-  analyser.composed_types.clear();
-  analyser.extension_types.clear();
-  analyser.variadic_templates.clear();
-  analyser.bound_trees.clear();
-  analyser.cache_owner = owner;
+  std::size_t size = analyser.dictionary->types.descriptors.size();
+  if (analyser.cache_owner != owner || size < analyser.store_size_seen) {
+    analyser.composed_types.clear();
+    analyser.extension_types.clear();
+    analyser.variadic_templates.clear();
+    analyser.bound_trees.clear();
+    analyser.cache_owner = owner;
+  }
+  analyser.store_size_seen = size;
 }
 
 }  // namespace
@@ -849,6 +854,7 @@ void reset_analyser(DeclarationAnalyser& analyser, Dictionary& dictionary) {
   analyser.extension_types.clear();
   analyser.variadic_templates.clear();
   analyser.cache_owner = dictionary.base.builtin.int_type;
+  analyser.store_size_seen = dictionary.types.descriptors.size();
 }
 
 namespace decl {
@@ -874,6 +880,7 @@ void analyse_declarations(DeclarationAnalyser& analyser, std::string_view text, 
   decl::start_parser(p, analyser, text, scope, file, line);
   decl::parse_declaration_list(p, false);
   decl::apply_size_pragmas(analyser);
+  analyser.store_size_seen = analyser.dictionary->types.descriptors.size();
 }
 
 const ExprNode* array_bound_expression(const TypeDescriptor* array) {

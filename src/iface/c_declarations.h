@@ -61,11 +61,13 @@ struct DeclarationAnalyser {
   std::unordered_map<const char*, TypeDescriptor*> extension_types;  // "__int128", "_Float128"...
   std::unordered_set<const TypeDescriptor*> variadic_templates;
   const TypeDescriptor* cache_owner = nullptr;  // the int descriptor the caches were made with
+  std::size_t store_size_seen = 0;               // descriptors in the dictionary at the last analysis
 };
 
 // The run's analyser, over the_dictionary().
 DeclarationAnalyser& the_analyser();
-// Forgets everything and ties the analyser to `dictionary` (call after initialise_dictionary).
+// Forgets everything and ties the analyser to `dictionary`. Call it after initialise_dictionary
+// (the start of the interface analysis); the analyser also notices an initialisation by itself.
 void reset_analyser(DeclarationAnalyser& analyser, Dictionary& dictionary);
 
 // Parses every declaration of `text` and records it in `scope` (null: the global scope) of the

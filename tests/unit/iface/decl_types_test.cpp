@@ -233,3 +233,22 @@ TEST_F(Declarations, CTypedefsOfCxxKeywords) {
 
 }  // namespace
 }  // namespace iface::decltest
+
+namespace iface::decltest {
+namespace {
+
+TEST_F(Declarations, TheAnalyserForgetsItsTypesWhenTheDictionaryIsEmptied) {
+  load("unsigned long before; __int128 wide_before;\n");
+  initialise_dictionary(dict, "QUELT");  // without reset_analyser
+  EXPECT_EQ(load("unsigned long after; __int128 wide_after;\n"), "");
+  ASSERT_NE(type_of("after"), nullptr);
+  EXPECT_EQ(type_text(type_of("after")), "unsigned long");
+  EXPECT_EQ(base_data(type_of("wide_after"))->bits, -128);
+  // Every descriptor of the new declarations is one of the new store.
+  bool found = false;
+  for (const TypeDescriptor& d : dict.types.descriptors) found = found || &d == type_of("after");
+  EXPECT_TRUE(found);
+}
+
+}  // namespace
+}  // namespace iface::decltest

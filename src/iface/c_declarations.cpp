@@ -650,14 +650,23 @@ bool parse_template(Parser& p) {
   TemplateFrame frame;
   Nest nest(p);
   if (!nest.ok()) return false;
+  // The frame is in force from the start: "template <class T, T value>".
+  p.templates.push_back(&frame);
   bool quiet = p.quiet;
   p.quiet = true;  // a bad parameter list is reported as a bad template declaration
   bool parameters_ok = parse_template_parameters(p, frame);
   p.quiet = quiet;
-  if (!parameters_ok) return fail_with(p, "TEMPLADEC", "template");
-  p.templates.push_back(&frame);
+  if (!parameters_ok) {
+    p.templates.pop_back();
+    return fail_with(p, "TEMPLADEC", "template");
+  }
   bool ok;
-  if (at(p, TokenKind::Semicolon) || at(p, TokenKind::End)) {
+  if (at(p, TokenKind::KwUsing)) {  // an alias template: records nothing
+    bool saved = p.discard;
+    p.discard = true;
+    ok = parse_using(p);
+    p.discard = saved;
+  } else if (at(p, TokenKind::Semicolon) || at(p, TokenKind::End)) {
     ok = fail_with(p, "TEMPLADEC", "template");
   } else if (is_primary_class_template(p)) {
     ok = parse_class_template(p, frame);

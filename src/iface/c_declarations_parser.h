@@ -138,7 +138,8 @@ struct Specifiers {
 };
 
 bool parse_specifiers(Parser& p, Specifiers& specifiers, SpecifierUse use);
-// "wchar_t", "char16_t", "char32_t", "bool": keywords of C++ that C headers declare as typedefs.
+// "wchar_t", "char16_t", "char32_t", "bool", "_FloatN": keywords that C headers (or glibc in
+// C++ mode) declare as typedefs.
 bool is_c_typedef_keyword(TokenKind k);
 // The complete type of the specifiers: words composed, qualifiers applied.
 TypeDescriptor* specified_type(Parser& p, const Specifiers& specifiers);

@@ -96,6 +96,13 @@ bool parse_typeof(Parser& p, Specifiers& s) {
   return set_type(p, s, nullptr);
 }
 
+bool is_template_pattern(const Parser& p, const TypeDescriptor* type) {
+  for (const TemplateFrame* frame : p.templates) {
+    if (frame->pattern != nullptr && frame->pattern == type) return true;
+  }
+  return false;
+}
+
 // "b::s" seen from inside namespace a: the scope is searched from the current scope outward.
 SymbolEntry* lookup_relative_type(Parser& p, const std::vector<const char*>& parts) {
   std::vector<const char*> scope_parts(parts.begin(), parts.end() - 1);
@@ -136,6 +143,11 @@ bool try_type_name(Parser& p, Specifiers& s, SpecifierUse use) {
       return true;
     }
     advance(p);
+    if (at(p, TokenKind::Less) && is_template_pattern(p, type)) {
+      // "X<T, N>" inside the body of template X: the class being defined.
+      std::vector<TemplateArgument> ignored;
+      if (!parse_template_arguments(p, ignored)) return false;
+    }
     s.type = type;
     s.has_type = true;
     return true;
@@ -252,7 +264,14 @@ void apply_storage_word(Parser& p, Specifiers& s) {
 }  // namespace
 
 bool is_c_typedef_keyword(TokenKind k) {
-  return k == TokenKind::KwWchar || k == TokenKind::KwChar16 || k == TokenKind::KwChar32 || k == TokenKind::KwBool;
+  switch (k) {
+    case TokenKind::KwWchar: case TokenKind::KwChar16: case TokenKind::KwChar32: case TokenKind::KwBool:
+    case TokenKind::KwFloat16: case TokenKind::KwFloat32: case TokenKind::KwFloat64: case TokenKind::KwFloat128:
+    case TokenKind::KwFloat32x: case TokenKind::KwFloat64x: case TokenKind::KwFloat128x:
+      return true;
+    default:
+      return false;
+  }
 }
 
 namespace {
@@ -471,8 +490,9 @@ bool parse_class_specifier(Parser& p, Specifiers& s) {
         if (t != nullptr && t->kind == TypeKind::ClassTemplate) {
           if (at(p, TokenKind::LeftBrace) || at(p, TokenKind::Colon)) {
             TypeDescriptor* body = make_compound(p.dict->types, kind, name, is_struct);
+            // A specialisation's body belongs to its instance: nothing in it is entered in the tables.
             ClassFrame frame{body, name, static_cast<std::uint8_t>(is_struct ? 0 : kMemberPrivate), p.in_class,
-                             in_pattern(p)};
+                             true};
             if (at(p, TokenKind::Colon) && !parse_base_list(p, body)) return false;
             if (!at(p, TokenKind::LeftBrace)) return fail(p);
             Nest nest(p);

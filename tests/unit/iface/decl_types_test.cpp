@@ -164,6 +164,24 @@ TEST_F(Declarations, TemplateArgumentsAndClosingShifts) {
   EXPECT_EQ(global("f"), nullptr);
 }
 
+TEST_F(Declarations, TemplateBodiesNameThemselvesAndTheirParameters) {
+  EXPECT_EQ(load("template <typename T, T v> struct constant {\n  static const T value = v;\n"
+                 "  typedef constant<T, v> type;\n  enum { inner = 1 };\n};\n"
+                 "template <bool b> using flag = constant<bool, b>;\n"
+                 "template <> struct constant<int, 0> { enum { special = 2 }; };\n"),
+            "");
+  const TemplateData* data = template_data(tag("constant"));
+  ASSERT_NE(data, nullptr);
+  ASSERT_EQ(data->parameters.size(), 2U);
+  EXPECT_FALSE(data->parameters[1].is_type);
+  EXPECT_EQ(member_position(data->pattern, n("type")), 0);  // a typedef is no member
+  EXPECT_EQ(member_position(data->pattern, n("value")), 1);
+  // Nothing of the bodies reaches the tables: no enumerators, no alias.
+  EXPECT_EQ(lookup_enumerator(dict, n("inner"), global_context()), nullptr);
+  EXPECT_EQ(lookup_enumerator(dict, n("special"), global_context()), nullptr);
+  EXPECT_EQ(global("flag"), nullptr);
+}
+
 TEST_F(Declarations, UsingAliasesAndDirectivesInsideNamespaces) {
   EXPECT_EQ(load("namespace x { int only_x; }\nnamespace y { using namespace x; using number = unsigned; }\n"
                  "namespace z = y;\ny::number n;\n"),

@@ -41,6 +41,8 @@ TEST_F(Declarations, SpecifierWordsInAnyOrder) {
 TEST_F(Declarations, ImplicitIntOfOldDeclarations) {
   EXPECT_EQ(load("extern x;\nstatic y;\nf();\n"), "");
   EXPECT_EQ(type_of("x"), nullptr);  // a symbol without type: printed "int"
+  EXPECT_EQ(printed("x"), "int x;");
+  EXPECT_EQ(member_position(type_of("x"), n("any")), 1);  // member position on no type
   EXPECT_EQ(symbol_declaration_kind(global("y")), 2);
   EXPECT_EQ(function_data(type_of("f"))->result, nullptr);
 }
@@ -92,8 +94,11 @@ TEST_F(Declarations, ArrayBoundsKeepTextAndExpression) {
 
 TEST_F(Declarations, SizePragmasChangeTheBaseTypes) {
   EXPECT_EQ(load("#pragma quelt sizeof int 16\nint small;\n#pragma quelt signof char unsigned\nchar c;\n"
-                 "typedef int word;\n#pragma quelt sizeof word 64\nenum { W = sizeof(int) };\n"),
+                 "typedef int word;\n#pragma quelt sizeof word 64\ntypedef short half;\n"
+                 "#pragma quelt signof half unsigned\nenum { W = sizeof(int) };\n"),
             "");
+  EXPECT_EQ(base_data(typedef_data(type_of("half"))->target)->bits, 16);
+  EXPECT_EQ(base_data(dict.base.builtin.short_type)->bits, -16);  // other shorts keep their sign
   EXPECT_EQ(base_data(type_of("small"))->bits, -16);
   EXPECT_EQ(base_data(type_of("c"))->bits, 8);
   EXPECT_EQ(base_data(typedef_data(type_of("word"))->target)->bits, -64);

@@ -1,6 +1,7 @@
 // qmkiface: the interface inspector. Runs the interface analysis of the compiler on header
 // files and prints what it sees, one subcommand per question:
 //   qmkiface preprocess [OPTIONS] FILE...   the preprocessor's output for `#include "FILE"`
+//   qmkiface declare    [OPTIONS] FILE...   the symbols that loading the FILEs records
 // Diagnostics go to stderr in the compiler's format; the exit status is the compiler's
 // (0 clean, 3 warnings, 5 errors, 7 fatal, 9 internal). Unlike qmkprepro, qmkiface prints
 // no end-of-run message: its stderr carries only the messages about the files themselves.
@@ -18,7 +19,10 @@
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
+#include "iface/c_declarations.h"
+#include "iface/dictionary.h"
 #include "iface/preprocessor.h"
+#include "iface/type_print.h"
 
 namespace {
 
@@ -32,6 +36,7 @@ struct Options {
 
 const char usage_text[] =
     "usage: qmkiface preprocess [OPTIONS] FILE...\n"
+    "       qmkiface declare    [OPTIONS] FILE...\n"
     "OPTIONS: -I DIR  -D NAME[=VALUE]  --defs FILE  --ansi | --kr\n";
 
 [[noreturn]] void usage_error() {
@@ -80,8 +85,9 @@ Options parse_options(int argc, char** argv, int first) {
   base::terminate_run(status);
 }
 
-// The analysis start that `anc_begin` makes: the preprocessor, then the definitions file.
-void start_analysis(const Options& o) {
+// The analysis start that `anc_begin` makes: the preprocessor, then the definitions file, whose
+// output goes to `definitions` when given.
+void start_analysis(const Options& o, std::string* definitions = nullptr) {
   iface::PreprocessorStart start;
   start.ansi = o.restriction == 1;
   start.kr = o.restriction == 0;
@@ -91,6 +97,7 @@ void start_analysis(const Options& o) {
   if (!o.defs_file.empty()) {
     std::string out;
     iface::preprocessor_run_file_text("#include \"" + o.defs_file + "\"", out);
+    if (definitions != nullptr) *definitions = std::move(out);
   }
 }
 
@@ -105,6 +112,53 @@ int run_preprocess(const Options& o) {
   finish();
 }
 
+// One recorded symbol as a declaration: "extern int n;", "typedef unsigned long size_t;",
+// "struct net::packet;", "enum mode MODE_ON = 4;".
+std::string printed_symbol(const iface::SymbolEntry& entry) {
+  const iface::Declaration& d = entry.declaration;
+  std::string name = d.name;
+  if (const iface::ScopeInfo* scope = iface::scope_info(d.scope); scope != nullptr && !scope->qualified_name.empty())
+    name = scope->qualified_name + "::" + name;
+  if (entry.table == iface::SymbolTable::Tags && d.type->kind == iface::TypeKind::ClassTemplate)
+    return std::string("template ") + (iface::template_data(d.type)->is_struct ? "struct " : "class ") + name + ";";
+  if (entry.table == iface::SymbolTable::Tags) return iface::type_text(d.type) + ";";
+  if (entry.table == iface::SymbolTable::Enumerators) {
+    long long value = 0;
+    for (const iface::Enumerator& e : iface::enum_data(d.type)->enumerators)
+      if (e.name == d.name) value = e.value;
+    return iface::type_text(d.type) + " " + name + " = " + std::to_string(value) + ";";
+  }
+  const iface::TypedefData* alias = iface::typedef_data(d.type);
+  if (alias != nullptr && alias->name == d.name)
+    return "typedef " + iface::declaration_statement(alias->target, name, iface::PrintMode::AsDeclared);
+  std::string storage = (entry.flags & iface::kSymbolStatic) ? "static " : (entry.flags & iface::kSymbolExtern) ? "extern " : "";
+  return storage + iface::declaration_statement(d.type, name, iface::PrintMode::AsDeclared);
+}
+
+int run_declare(const Options& o) {
+  iface::Dictionary& dictionary = iface::the_dictionary();
+  iface::initialise_dictionary(dictionary, "QUELT");
+  iface::DeclarationAnalyser& analyser = iface::the_analyser();
+  iface::reset_analyser(analyser, dictionary);
+  std::string definitions;
+  start_analysis(o, &definitions);
+  if (!o.defs_file.empty()) iface::analyse_declarations(analyser, definitions, nullptr, o.defs_file, 1);
+  for (const std::string& file : o.files) {
+    std::string out;
+    iface::preprocessor_run_file_text("#include \"" + file + "\"", out);
+    iface::analyse_declarations(analyser, out, nullptr, file, 1);
+  }
+  iface::preprocessor_end();
+  std::string listing;
+  iface::visit_symbols(dictionary, [&listing](const iface::SymbolEntry& entry) {
+    if (entry.declaration.name == nullptr || entry.declaration.name == iface::kReservedVariable) return;
+    listing += printed_symbol(entry);
+    listing += '\n';
+  });
+  std::fwrite(listing.data(), 1, listing.size(), stdout);
+  finish();
+}
+
 struct Subcommand {
   const char* name;
   int (*run)(const Options&);
@@ -112,6 +166,7 @@ struct Subcommand {
 
 const Subcommand subcommands[] = {
     {"preprocess", run_preprocess},
+    {"declare", run_declare},
 };
 
 // Translations when QANDORDIR names an installation; the source texts otherwise.

@@ -1,0 +1,3 @@
+int complete;
+namespace open {
+  int inside;

@@ -3,16 +3,13 @@
 # host compiler's macros and include directories, and prints "<header>: status=<s> messages=<n>
 # symbols=<n>" for each.
 #
-# The definitions are gcc's own (`gcc -dM -E -x c /dev/null`) less `__USER_LABEL_PREFIX__`:
-# gcc defines it empty, and glibc's __REDIRECT then calls `__STRING ()` with nothing, which
-# the preprocessor reports ("NOARTOMAC") by design. The macro only names assembler labels,
-# which the declaration analyser skips, so leaving it undefined changes no declaration.
+# The definitions are gcc's own (`gcc -dM -E -x c /dev/null`), unchanged.
 set -u
 qmkiface=$1
 work=$2
 shift 2
 mkdir -p "$work"
-gcc -dM -E -x c /dev/null | grep -v '__USER_LABEL_PREFIX__' > "$work/host_defs.h"
+gcc -dM -E -x c /dev/null > "$work/host_defs.h"
 includes=()
 while read -r dir; do includes+=(-I "$dir"); done < <(gcc -xc -E -v /dev/null 2>&1 |
   sed -n '/<...> search starts here/,/End of search/p' | sed '1d;$d')

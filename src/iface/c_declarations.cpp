@@ -895,7 +895,7 @@ void analyse_declarations(DeclarationAnalyser& analyser, std::string_view text, 
 const ExprNode* array_bound_expression(const TypeDescriptor* array) {
   const ArrayData* data = array_data(array);
   // The dictionary keeps the bound as an opaque pointer; the analyser stores its own nodes there.
-  return data != nullptr ? reinterpret_cast<const ExprNode*>(data->bound_expression) : nullptr;
+  return data != nullptr ? data->bound_expression : nullptr;
 }
 
 }  // namespace iface

@@ -378,8 +378,7 @@ TypeDescriptor* apply_declarator(Parser& p, TypeDescriptor* type, const Declarat
         if (operation.qualifier != nullptr) type = make_qualified(store, operation.qualifier, type);
         break;
       case OperationKind::Array:
-        type = make_array(store, type, operation.bound_text,
-                          reinterpret_cast<const ExpressionNode*>(operation.bound));
+        type = make_array(store, type, operation.bound_text, operation.bound);
         break;
       case OperationKind::Function: {
         // "auto f() -> T": the trailing result replaces the placeholder

@@ -63,7 +63,7 @@ TypeDescriptor* make_qualified(TypeStore& store, std::string_view qualifier, Typ
 }
 
 TypeDescriptor* make_array(TypeStore& store, TypeDescriptor* element, std::string_view bound_text,
-                           const ExpressionNode* bound_expression) {
+                           const ExprNode* bound_expression) {
   return new_descriptor(store, TypeKind::Array, ArrayData{element, std::string(bound_text), bound_expression});
 }
 

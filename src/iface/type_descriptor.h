@@ -14,7 +14,7 @@ namespace iface {
 
 // Expression tree of the declaration analyser (kept opaque here: the dictionary only stores
 // array bound expressions for the analyser and the query layer).
-struct ExpressionNode;
+struct ExprNode;
 
 // The descriptor kinds. The numbers are the dictionary's data layout; 2 is the kind this
 // implementation gives to namespaces (and to script scopes), which are scopes with no type.
@@ -114,7 +114,7 @@ struct PointerData {
 struct ArrayData {
   TypeDescriptor* element = nullptr;
   std::string bound_text;  // may be empty
-  const ExpressionNode* bound_expression = nullptr;
+  const ExprNode* bound_expression = nullptr;
 };
 
 struct EnumData {
@@ -207,7 +207,7 @@ TypeDescriptor* make_pointer(TypeStore& store, TypeDescriptor* pointee);
 TypeDescriptor* make_reference(TypeStore& store, TypeDescriptor* referenced);
 TypeDescriptor* make_qualified(TypeStore& store, std::string_view qualifier, TypeDescriptor* target);
 TypeDescriptor* make_array(TypeStore& store, TypeDescriptor* element, std::string_view bound_text,
-                           const ExpressionNode* bound_expression = nullptr);
+                           const ExprNode* bound_expression = nullptr);
 TypeDescriptor* make_function(TypeStore& store, TypeDescriptor* result, std::vector<Parameter> parameters);
 TypeDescriptor* make_typedef(TypeStore& store, const char* name, TypeDescriptor* target);
 // An empty (incomplete) struct/class (`kind` Struct) or union (`kind` Union).

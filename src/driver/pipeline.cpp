@@ -7,6 +7,7 @@
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
+#include "driver/interface_phase.h"
 #include "driver/options.h"
 #include "driver/output_names.h"
 
@@ -62,9 +63,12 @@ int run_qmkprepro(int argc, char** argv) {
   diag::open_listing(run.listing, log_enabled() != 0);
   report_banner();
   read_options(run);
+  start_interface_analysis(interface_phase_input(run.interface_files, run.definitions_file));
 
-  // The interface analysis, the script reader and parser, the semantic analysis and the
-  // generators join the pipeline here, each through one call, gated on diag::error_count().
+  // The script reader and parser, the semantic analysis and the generators join the pipeline
+  // here, each through one call, gated on diag::error_count().
+
+  end_interface_analysis();
 
   release_command_line();
   diag::finish_run();

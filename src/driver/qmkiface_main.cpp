@@ -2,6 +2,7 @@
 // files and prints what it sees, one subcommand per question:
 //   qmkiface preprocess [OPTIONS] FILE...   the preprocessor's output for `#include "FILE"`
 //   qmkiface declare    [OPTIONS] FILE...   the symbols that loading the FILEs records
+//   qmkiface class      [OPTIONS] -e EXPR FILE...   the type class of EXPR in the global scope
 // Diagnostics go to stderr in the compiler's format; the exit status is the compiler's
 // (0 clean, 3 warnings, 5 errors, 7 fatal, 9 internal). Unlike qmkprepro, qmkiface prints
 // no end-of-run message: its stderr carries only the messages about the files themselves.
@@ -19,6 +20,8 @@
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
+#include "iface/anc_expressions.h"
+#include "iface/anc_session.h"
 #include "iface/c_declarations.h"
 #include "iface/dictionary.h"
 #include "iface/preprocessor.h"
@@ -32,11 +35,16 @@ struct Options {
   std::string defs_file;
   int restriction = 2;  // 1 ANSI, 0 K&R, 2 not given
   std::vector<std::string> files;
+  std::string expression;  // class: -e
 };
+
+// Position of the messages about the texts given on the command line.
+constexpr const char* kCommandLineFile = "<cmdline>";
 
 const char usage_text[] =
     "usage: qmkiface preprocess [OPTIONS] FILE...\n"
     "       qmkiface declare    [OPTIONS] FILE...\n"
+    "       qmkiface class      [OPTIONS] -e EXPR FILE...\n"
     "OPTIONS: -I DIR  -D NAME[=VALUE]  --defs FILE  --ansi | --kr\n";
 
 [[noreturn]] void usage_error() {
@@ -64,6 +72,8 @@ Options parse_options(int argc, char** argv, int first) {
       o.defines.emplace_back(a.substr(2));
     } else if (a == "--defs") {
       o.defs_file = value();
+    } else if (a == "-e") {
+      o.expression = value();
     } else if (a == "--ansi") {
       o.restriction = 1;
     } else if (a == "--kr") {
@@ -159,6 +169,22 @@ int run_declare(const Options& o) {
   finish();
 }
 
+// Loads the FILEs as the compiler loads its interface files.
+void load_interfaces(const Options& o) {
+  iface::anc_begin(o.restriction, o.include_dirs, o.defines, o.defs_file);
+  for (const std::string& file : o.files) iface::anc_load_interface_file(file);
+}
+
+int run_class(const Options& o) {
+  load_interfaces(o);
+  int type_class = -1;
+  iface::anc_expression_class(o.expression, "", kCommandLineFile, 1, type_class);
+  std::printf("%d\n", type_class);
+  std::fflush(stdout);
+  iface::anc_end();
+  finish();
+}
+
 struct Subcommand {
   const char* name;
   int (*run)(const Options&);
@@ -167,6 +193,7 @@ struct Subcommand {
 const Subcommand subcommands[] = {
     {"preprocess", run_preprocess},
     {"declare", run_declare},
+    {"class", run_class},
 };
 
 // Translations when QANDORDIR names an installation; the source texts otherwise.

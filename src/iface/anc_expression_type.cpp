@@ -266,7 +266,7 @@ const TypeDescriptor* type_expression(ExprNode* node, TypeDescriptor* scope) {
 ExprContext query_expression_context(std::string_view scope, std::string_view file, int line) {
   ExprContext context;
   context.scope = scope;
-  context.file = base::intern(file);
+  context.file = file.empty() ? std::string_view() : std::string_view(base::intern(file));
   context.line = line;
   context.sizes = &the_analyser().sizes;
   context.is_type_name = [](const char* name, std::string_view in_scope) {

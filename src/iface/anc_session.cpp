@@ -1,6 +1,7 @@
 #include "iface/anc_session.h"
 
 #include "iface/c_declarations.h"
+#include "iface/format.h"
 #include "iface/dictionary_scopes.h"
 #include "iface/preprocessor.h"
 
@@ -14,6 +15,7 @@ AncSession& the_anc_session() {
 void anc_begin(int restriction, const std::vector<std::string>& include_dirs,
                const std::vector<std::string>& defines, std::string_view definitions_file) {
   the_anc_session().restriction = restriction;
+  reset_formats();
   Dictionary& dictionary = the_dictionary();
   initialise_dictionary(dictionary, "QUELT");
   reset_analyser(the_analyser(), dictionary);

@@ -28,6 +28,8 @@ struct Builder {
   CheckNode* head = nullptr;
   CheckNode* tail = nullptr;
   std::unordered_map<const ExprNode*, const TypeDescriptor*> value_types;
+  // Index designators evaluated by the shape check, so that the walk does not report twice.
+  std::unordered_map<const ExprNode*, std::pair<int, int>> index_ranges;
 };
 
 void report(const Builder& b, diag::MessageKind kind, std::string_view code, std::string_view argument) {
@@ -68,21 +70,27 @@ bool is_single(const ExprNode* value) {
 std::string text_of(const ExprNode* node) { return node != nullptr ? std::string(node->text) : std::string(); }
 
 // An index designator as an ordered range.
-std::pair<int, int> index_range(const Builder& b, const ExprNode* designator) {
+std::pair<int, int> index_range(Builder& b, const ExprNode* designator) {
+  auto known = b.index_ranges.find(designator);
+  if (known != b.index_ranges.end()) return known->second;
+  std::pair<int, int> range;
   if (designator->kind == ExprKind::Range) {
     int low = evaluate_constant(designator->first, b.file, b.line);
     int high = evaluate_constant(designator->second, b.file, b.line);
-    return {std::min(low, high), std::max(low, high)};
+    range = {std::min(low, high), std::max(low, high)};
+  } else {
+    int index = evaluate_constant(designator, b.file, b.line);
+    range = {index, index};
   }
-  int index = evaluate_constant(designator, b.file, b.line);
-  return {index, index};
+  b.index_ranges.emplace(designator, range);
+  return range;
 }
 
 // --- Shape check ---
 
-bool check_shape(const Builder& b, const ExprNode* value, std::string_view list_text);
+bool check_shape(Builder& b, const ExprNode* value, std::string_view list_text);
 
-bool check_list(const Builder& b, const ExprNode* list) {
+bool check_list(Builder& b, const ExprNode* list) {
   std::string list_text = text_of(list);
   bool positional = false;
   bool designated = false;
@@ -135,7 +143,7 @@ bool check_list(const Builder& b, const ExprNode* list) {
 }
 
 // `list_text`: the text of the list the value stands in (the value's own text at the top).
-bool check_shape(const Builder& b, const ExprNode* value, std::string_view list_text) {
+bool check_shape(Builder& b, const ExprNode* value, std::string_view list_text) {
   if (value->kind == ExprKind::Designated) {
     if (value->second == nullptr || value->second->kind == ExprKind::Empty) {
       error(b, "FORBEMPTY", list_text);
@@ -474,7 +482,9 @@ int anc_build_value_checks(std::string_view name, std::string_view assignment_te
     return 0;
   }
   add(b, kCheckHead, nullptr, false);
-  if (!check_shape(b, value->root, value->root->text)) {
+  // A message of the constant evaluation (a designator dividing by zero) also rejects the shape.
+  before = messages_so_far();
+  if (!check_shape(b, value->root, value->root->text) || messages_so_far() != before) {
     anc_free_value_checks(b.head);
     return 1;
   }

@@ -11,6 +11,7 @@ namespace iface {
 
 std::unique_ptr<ExprTree> anc_parse_text(std::string_view text, std::string_view scope, std::string_view file,
                                          int line, bool value) {
+  if (text.empty()) return nullptr;
   std::string expanded;
   anc_preprocess(text, file, line, expanded);
   anc_normalise(expanded);

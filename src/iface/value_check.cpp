@@ -463,7 +463,7 @@ int anc_build_value_checks(std::string_view name, std::string_view assignment_te
   b.line = line;
   b.scope = anc_scope(scope);
   std::size_t equals = assignment_text.find('=');
-  std::string_view value_text = equals == std::string_view::npos ? std::string_view() : assignment_text.substr(equals + 1);
+  std::string_view value_text = equals == std::string_view::npos ? std::string_view("") : assignment_text.substr(equals + 1);
   b.expand_all = value_text == "qlx_msgrcv";
 
   int before = messages_so_far();

@@ -7,6 +7,7 @@
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
+#include "driver/interface_phase.h"
 #include "driver/options.h"
 #include "driver/output_names.h"
 #include "script/parse_script.h"
@@ -64,13 +65,16 @@ int run_qmkprepro(int argc, char** argv) {
   report_banner();
   read_options(run);
 
-  // The interface analysis joins the pipeline here (steps 13 and 14).
+  // Steps 13 and 14: the interface files, into the global scope.
+  start_interface_analysis(interface_phase_input(run.interface_files, run.definitions_file));
 
   // Steps 15 and 16: the script and its included files; errors stop the phases after parsing.
   script::ParseResult parsed = script::parse_script(run.script, include_dirs(), comments_enabled() != 0);
   if (diag::error_count() == 0) {
-    // The semantic analysis (step 17), the SPG file (18) and the generators (20) join here,
-    // each through one call, gated on diag::error_count().
+    // The semantic analysis (step 17) and the SPG file (18) join here.
+    // Step 19: the end of the interface analysis may still report (open conditionals).
+    end_interface_analysis();
+    // Step 20: the generators join here, gated on diag::error_count() and -SPVGEN.
   }
 
   // Step 21.

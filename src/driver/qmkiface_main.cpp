@@ -2,6 +2,9 @@
 // files and prints what it sees, one subcommand per question:
 //   qmkiface preprocess [OPTIONS] FILE...   the preprocessor's output for `#include "FILE"`
 //   qmkiface declare    [OPTIONS] FILE...   the symbols that loading the FILEs records
+//   qmkiface class      [OPTIONS] -e EXPR FILE...   the type class of EXPR in the global scope
+//   qmkiface checks     [OPTIONS] [--format VAR=FORMAT]... -n NAME -v ASSIGNMENT FILE...
+//                                           the check list of a message value
 // Diagnostics go to stderr in the compiler's format; the exit status is the compiler's
 // (0 clean, 3 warnings, 5 errors, 7 fatal, 9 internal). Unlike qmkprepro, qmkiface prints
 // no end-of-run message: its stderr carries only the messages about the files themselves.
@@ -19,6 +22,10 @@
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
+#include "iface/anc_expressions.h"
+#include "iface/anc_session.h"
+#include "iface/format.h"
+#include "iface/value_check.h"
 #include "iface/c_declarations.h"
 #include "iface/dictionary.h"
 #include "iface/preprocessor.h"
@@ -32,11 +39,20 @@ struct Options {
   std::string defs_file;
   int restriction = 2;  // 1 ANSI, 0 K&R, 2 not given
   std::vector<std::string> files;
+  std::string expression;  // class: -e
+  std::string name;        // checks: -n
+  std::string assignment;  // checks: -v
+  std::vector<std::string> formats;  // checks: --format VAR=FORMAT, in order
 };
+
+// Position of the messages about the texts given on the command line.
+constexpr const char* kCommandLineFile = "<cmdline>";
 
 const char usage_text[] =
     "usage: qmkiface preprocess [OPTIONS] FILE...\n"
     "       qmkiface declare    [OPTIONS] FILE...\n"
+    "       qmkiface class      [OPTIONS] -e EXPR FILE...\n"
+    "       qmkiface checks     [OPTIONS] [--format VAR=FORMAT]... -n NAME -v ASSIGNMENT FILE...\n"
     "OPTIONS: -I DIR  -D NAME[=VALUE]  --defs FILE  --ansi | --kr\n";
 
 [[noreturn]] void usage_error() {
@@ -64,6 +80,14 @@ Options parse_options(int argc, char** argv, int first) {
       o.defines.emplace_back(a.substr(2));
     } else if (a == "--defs") {
       o.defs_file = value();
+    } else if (a == "-e") {
+      o.expression = value();
+    } else if (a == "-n") {
+      o.name = value();
+    } else if (a == "-v") {
+      o.assignment = value();
+    } else if (a == "--format") {
+      o.formats.push_back(value());
     } else if (a == "--ansi") {
       o.restriction = 1;
     } else if (a == "--kr") {
@@ -159,6 +183,56 @@ int run_declare(const Options& o) {
   finish();
 }
 
+// Loads the FILEs as the compiler loads its interface files.
+void load_interfaces(const Options& o) {
+  iface::anc_begin(o.restriction, o.include_dirs, o.defines, o.defs_file);
+  for (const std::string& file : o.files) iface::anc_load_interface_file(file);
+}
+
+int run_class(const Options& o) {
+  load_interfaces(o);
+  int type_class = -1;
+  iface::anc_expression_class(o.expression, "", kCommandLineFile, 1, type_class);
+  std::printf("%d\n", type_class);
+  std::fflush(stdout);
+  iface::anc_end();
+  finish();
+}
+
+// One check node as a tab-separated line.
+std::string printed_check(const iface::CheckNode& node) {
+  auto or_dash = [](std::string_view text) { return text.empty() ? std::string("-") : std::string(text); };
+  std::string line = std::to_string(node.kind);
+  for (const std::string& field :
+       {or_dash(node.name != nullptr ? node.name : ""), std::to_string(node.type_class), std::to_string(node.index_low),
+        std::to_string(node.index_high), std::to_string(node.whole), std::to_string(node.display_base),
+        std::to_string(node.selected_member), or_dash(node.value_text), or_dash(node.low_text),
+        or_dash(node.high_text)}) {
+    line += '\t';
+    line += field;
+  }
+  return line;
+}
+
+int run_checks(const Options& o) {
+  load_interfaces(o);
+  for (const std::string& format : o.formats) {
+    std::size_t equals = format.find('=');
+    if (equals == std::string::npos) usage_error();
+    iface::anc_set_format(1, "", format.substr(0, equals), format.substr(equals + 1), kCommandLineFile, 1);
+  }
+  iface::CheckNode* list = nullptr;
+  int result = iface::anc_build_value_checks(o.name, o.assignment, "", kCommandLineFile, 1, list);
+  std::string out = "result " + std::to_string(result) + "\n";
+  for (const iface::CheckNode* node = list; node != nullptr; node = node->next) out += printed_check(*node) + "\n";
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  std::fflush(stdout);
+  iface::anc_free_value_checks(list);
+  iface::anc_drop_formats(1);
+  iface::anc_end();
+  finish();
+}
+
 struct Subcommand {
   const char* name;
   int (*run)(const Options&);
@@ -167,6 +241,8 @@ struct Subcommand {
 const Subcommand subcommands[] = {
     {"preprocess", run_preprocess},
     {"declare", run_declare},
+    {"class", run_class},
+    {"checks", run_checks},
 };
 
 // Translations when QANDORDIR names an installation; the source texts otherwise.

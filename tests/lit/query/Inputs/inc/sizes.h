@@ -1,0 +1,1 @@
+#define SIZE_OK 1

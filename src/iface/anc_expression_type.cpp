@@ -56,21 +56,6 @@ const TypeDescriptor* operator_result(Typer& t, const TypeDescriptor* type, std:
   return function != nullptr ? (function->result != nullptr ? function->result : builtin(t, "void")) : nullptr;
 }
 
-std::vector<const char*> qualified_parts(std::string_view name) {
-  std::vector<const char*> parts;
-  if (name.substr(0, 2) == "::") {
-    parts.push_back(nullptr);
-    name.remove_prefix(2);
-  }
-  for (;;) {
-    std::size_t cut = name.find("::");
-    parts.push_back(base::intern(name.substr(0, cut)));
-    if (cut == std::string_view::npos) break;
-    name.remove_prefix(cut + 2);
-  }
-  return parts;
-}
-
 const TypeDescriptor* type_of(Typer& t, ExprNode* node);
 
 const TypeDescriptor* name_type(Typer& t, ExprNode* node) {

@@ -13,22 +13,6 @@ namespace iface {
 
 namespace {
 
-// "A::B::x" as interned parts; a leading "::" is a null first part.
-std::vector<const char*> qualified_parts(std::string_view name) {
-  std::vector<const char*> parts;
-  if (name.substr(0, 2) == "::") {
-    parts.push_back(nullptr);
-    name.remove_prefix(2);
-  }
-  for (;;) {
-    std::size_t cut = name.find("::");
-    parts.push_back(base::intern(name.substr(0, cut)));
-    if (cut == std::string_view::npos) break;
-    name.remove_prefix(cut + 2);
-  }
-  return parts;
-}
-
 bool is_qualified(std::string_view name) { return name.find("::") != std::string_view::npos; }
 
 SymbolEntry* find_object(std::string_view name, std::string_view scope) {

@@ -1,5 +1,7 @@
 #include "iface/dictionary_lookup.h"
 
+#include "base/intern.h"
+
 #include <string>
 
 namespace iface {
@@ -162,6 +164,21 @@ SymbolEntry* lookup_qualified_type(const Dictionary& dictionary, std::span<const
   LookupContext context;
   if (!resolve_qualifier(dictionary, parts, &context)) return nullptr;
   return type_name_at_level(dictionary, parts.back(), context);
+}
+
+std::vector<const char*> qualified_parts(std::string_view name) {
+  std::vector<const char*> parts;
+  if (name.substr(0, 2) == "::") {
+    parts.push_back(nullptr);
+    name.remove_prefix(2);
+  }
+  for (;;) {
+    std::size_t cut = name.find("::");
+    parts.push_back(base::intern(name.substr(0, cut)));
+    if (cut == std::string_view::npos) break;
+    name.remove_prefix(cut + 2);
+  }
+  return parts;
 }
 
 }  // namespace iface

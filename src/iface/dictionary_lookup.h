@@ -4,6 +4,7 @@
 #pragma once
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "iface/dictionary.h"
 #include "iface/dictionary_scopes.h"
@@ -46,5 +47,8 @@ SymbolEntry* find_in_scope(const Dictionary& dictionary, SymbolTable table, cons
 // namespaces it uses), not in the scopes around it. Null when the scope is unknown.
 SymbolEntry* lookup_qualified(const Dictionary& dictionary, std::span<const char* const> parts);
 SymbolEntry* lookup_qualified_type(const Dictionary& dictionary, std::span<const char* const> parts);
+
+// "A::B::x" as the interned parts the two lookups above take; a leading "::" is a null first part.
+std::vector<const char*> qualified_parts(std::string_view name);
 
 }  // namespace iface

@@ -58,9 +58,37 @@ const TypeDescriptor* operator_result(Typer& t, const TypeDescriptor* type, std:
 
 const TypeDescriptor* type_of(Typer& t, ExprNode* node);
 
+// "this" stands for a pointer to the class whose scope the expression is typed in; outside a
+// class it is an unknown identifier.
+const TypeDescriptor* this_type(Typer& t, ExprNode* node) {
+  if (t.scope == nullptr || t.scope->kind != TypeKind::Struct) return fail(t, node, "IDENTIINC", "this");
+  return make_pointer(t.dictionary.types, t.scope);
+}
+
+// The items of a list must all have one type: the first typed item sets it, an item of another
+// type gives "TYPESDIFF" with the list text. Empty, designated and range items have no type of
+// their own and are left out. The list itself gets no type.
+const TypeDescriptor* list_type(Typer& t, ExprNode* node) {
+  const TypeDescriptor* first = nullptr;
+  for (ExprNode* item = node->items; item != nullptr; item = item->next) {
+    if (item->kind == ExprKind::Empty || item->kind == ExprKind::Designated || item->kind == ExprKind::Range ||
+        item->kind == ExprKind::BraceList)
+      continue;
+    const TypeDescriptor* type = type_of(t, item);
+    if (t.failed) return nullptr;
+    if (type == nullptr) continue;
+    if (first == nullptr) first = type;
+    else if (!types_identical(first, type)) return fail(t, node, "TYPESDIFF", node->text);
+  }
+  return nullptr;
+}
+
 const TypeDescriptor* name_type(Typer& t, ExprNode* node) {
   std::string_view name = node->name != nullptr ? node->name : "";
   if (name == "true" || name == "false") return builtin(t, "bool");
+  if (node->kind == ExprKind::Identifier && name == "this") return this_type(t, node);
+  if (node->kind == ExprKind::Identifier && name == "nullptr")
+    return make_pointer(t.dictionary.types, builtin(t, "void"));
   SymbolEntry* entry = nullptr;
   if (node->kind == ExprKind::ScopedName) {
     entry = lookup_qualified(t.dictionary, qualified_parts(name));
@@ -98,7 +126,38 @@ const TypeDescriptor* subscript_type(Typer& t, ExprNode* node) {
   return fail(t, node, "NONTABLEA", node->first->text);
 }
 
+// The class that a called name stands for when it names a class type and no object: "T(...)".
+const TypeDescriptor* called_class(Typer& t, const ExprNode* callee) {
+  if (callee->kind != ExprKind::Identifier && callee->kind != ExprKind::ScopedName) return nullptr;
+  SymbolEntry* entry = nullptr;
+  if (callee->kind == ExprKind::ScopedName) {
+    if (lookup_qualified(t.dictionary, qualified_parts(callee->name)) != nullptr) return nullptr;
+    entry = lookup_qualified_type(t.dictionary, qualified_parts(callee->name));
+  } else {
+    if (lookup_value_name(t.dictionary, callee->name, scope_context(t.scope)) != nullptr) return nullptr;
+    entry = lookup_type_name(t.dictionary, callee->name, scope_context(t.scope));
+  }
+  const TypeDescriptor* type = entry != nullptr ? entry->declaration.type : nullptr;
+  const TypeDescriptor* c = object(type);
+  return c != nullptr && c->kind == TypeKind::Struct ? type : nullptr;
+}
+
+// A constructor call "T(arguments)" gives the class; it needs a constructor that the class
+// declares (a member function named as the class), else "CONSTRINC" with the class name. A call
+// without arguments of a class that declares no constructor at all uses the implicit default
+// constructor and is accepted.
+const TypeDescriptor* constructor_type(Typer& t, ExprNode* node, const TypeDescriptor* type) {
+  for (ExprNode* argument = node->items; argument != nullptr; argument = argument->next) type_of(t, argument);
+  if (t.failed) return nullptr;
+  const TypeDescriptor* c = object(type);
+  const char* name = type_name(c);
+  if (name != nullptr && find_member(c, name) != nullptr) return type;
+  if (node->items == nullptr) return type;
+  return fail(t, node, "CONSTRINC", name != nullptr ? name : node->first->text);
+}
+
 const TypeDescriptor* call_type(Typer& t, ExprNode* node) {
+  if (const TypeDescriptor* type = called_class(t, node->first)) return constructor_type(t, node, type);
   const TypeDescriptor* callee = type_of(t, node->first);
   for (ExprNode* argument = node->items; argument != nullptr; argument = argument->next) type_of(t, argument);
   if (callee == nullptr || t.failed) return nullptr;
@@ -229,6 +288,7 @@ const TypeDescriptor* compute(Typer& t, ExprNode* node) {
     }
     case ExprKind::Cast: return cast_type(t, node);
     case ExprKind::SizeofType: return builtin(t, "long");
+    case ExprKind::BraceList: return list_type(t, node);
     default: return nullptr;  // lists, designators, ranges and empty items have no type of their own
   }
 }

@@ -1,6 +1,8 @@
 // Expression queries: argument classes in ANSI and K&R mode, constant expressions, same type,
 // value classes.
 #include "iface/anc_expressions.h"
+#include "iface/anc_expression_type.h"
+#include "iface/anc_types.h"
 #include "query_fixture.h"
 
 namespace iface::querytest {
@@ -13,6 +15,12 @@ constexpr const char* kHeader =
 
 class ArgumentClass : public QueryTest {
  protected:
+  // The type of an expression typed in `scope`; null after a failure.
+  static const TypeDescriptor* type_of_text(std::string_view text, std::string_view scope) {
+    std::unique_ptr<ExprTree> tree = anc_parse_text(text, scope, "s.pts", 1, false);
+    return tree != nullptr ? type_expression(tree->root, anc_scope(scope)) : nullptr;
+  }
+
   void SetUp() override {
     QueryTest::SetUp();
     ASSERT_EQ(declare(kHeader), "");
@@ -134,6 +142,65 @@ TEST_F(ArgumentClass, ExpressionsInAScriptScope) {
   anc_expression_class("local", "A.B", "s.pts", 1, type_class);
   ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(type_class, -1);
+}
+
+// "nullptr" is a pointer; "this" a pointer to the class whose scope the expression stands in, and
+// an unknown identifier elsewhere.
+TEST_F(ArgumentClass, ThisAndNullptr) {
+  ASSERT_EQ(declare("class counter { public: int count; int next(); };"), "");
+  int type_class = 0;
+  anc_expression_class("nullptr", "", "s.pts", 1, type_class);
+  EXPECT_EQ(type_class, 9);
+  const TypeDescriptor* type = type_of_text("this", "counter");
+  ASSERT_NE(type, nullptr);
+  EXPECT_EQ(type_class_of(type), 9);
+  EXPECT_EQ(type_class_of(type_of_text("this->count", "counter")), 2);
+  ::testing::internal::CaptureStderr();
+  anc_expression_class("this", "", "s.pts", 4, type_class);
+  std::string messages = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(type_class, -1);
+  EXPECT_NE(messages.find("[s.pts:4] Unknown identifier this"), std::string::npos);
+}
+
+// The items of a value list must have one type: "TYPESDIFF" with the list text otherwise; classes
+// that are compatible count as one type, and empty or designated items are left out.
+TEST_F(ArgumentClass, ListItemsOfDifferentTypes) {
+  ::testing::internal::CaptureStderr();
+  std::unique_ptr<ExprTree> same = anc_parse_text("{1, value, 2L, , 'c'}", "", "s.pts", 2, true);
+  ASSERT_NE(same, nullptr);
+  EXPECT_EQ(type_expression(same->root, anc_scope("")), nullptr);
+  std::unique_ptr<ExprTree> designated = anc_parse_text("{a => 1, b => \"x\"}", "", "s.pts", 2, true);
+  ASSERT_NE(designated, nullptr);
+  type_expression(designated->root, anc_scope(""));
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+  ::testing::internal::CaptureStderr();
+  std::unique_ptr<ExprTree> mixed = anc_parse_text("{1, \"text\"}", "", "s.pts", 5, true);
+  ASSERT_NE(mixed, nullptr);
+  EXPECT_EQ(type_expression(mixed->root, anc_scope("")), nullptr);
+  std::string messages = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(messages.find("TYPESDIFF"), std::string::npos) << messages;
+  EXPECT_NE(messages.find("[s.pts:5]"), std::string::npos) << messages;
+  EXPECT_NE(messages.find("{1, \"text\"}"), std::string::npos) << messages;
+}
+
+// "T(arguments)" names a class: its constructor must be declared; without arguments the implicit
+// default constructor of a class without constructors serves.
+TEST_F(ArgumentClass, ConstructorCalls) {
+  ASSERT_EQ(declare("class point { public: point(int x, int y); int x; };\nstruct plain { int v; };"), "");
+  int type_class = 0;
+  anc_expression_class("point(1, 2)", "", "s.pts", 1, type_class);
+  EXPECT_EQ(type_class, 10);
+  anc_expression_class("point(1, 2).x", "", "s.pts", 1, type_class);
+  EXPECT_EQ(type_class, 2);
+  anc_expression_class("plain()", "", "s.pts", 1, type_class);
+  EXPECT_EQ(type_class, 10);
+  ::testing::internal::CaptureStderr();
+  anc_expression_class("plain(3)", "", "s.pts", 6, type_class);
+  std::string messages = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(type_class, -1);
+  EXPECT_NE(messages.find("CONSTRINC"), std::string::npos) << messages;
+  EXPECT_NE(messages.find("[s.pts:6]"), std::string::npos) << messages;
+  EXPECT_NE(messages.find("plain"), std::string::npos) << messages;
 }
 
 }  // namespace

@@ -28,6 +28,14 @@ const TypeDescriptor* typed(const ExprTree* tree, std::string_view scope) {
   return type_expression(tree->root, anc_scope(scope));
 }
 
+// The function that an expression of this type calls: a function, or what a pointer to a function
+// points to (a function pointer variable, also through typedefs and qualifiers); null otherwise.
+const FunctionData* callee_function(const TypeDescriptor* type) {
+  const TypeDescriptor* object = strip_to_object_type(type);
+  if (const PointerData* pointer = pointer_data(object)) object = strip_to_object_type(pointer->pointee);
+  return function_data(object);
+}
+
 }  // namespace
 
 void anc_expression_class(std::string_view expr, std::string_view scope, std::string_view file, int line,
@@ -54,7 +62,7 @@ ArgumentAnswer anc_argument_class(std::string_view function_expr, std::string_vi
   ArgumentAnswer answer;
   if (position < 0) return answer;
   std::unique_ptr<ExprTree> tree = anc_parse_text(function_expr, scope, "", 0, false);
-  const FunctionData* function = function_data(strip_to_object_type(typed(tree.get(), scope)));
+  const FunctionData* function = callee_function(typed(tree.get(), scope));
   if (function == nullptr) return answer;
   const TypeDescriptor* chosen = nullptr;
   if (position == 0) {

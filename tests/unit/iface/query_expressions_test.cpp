@@ -74,6 +74,25 @@ TEST_F(ArgumentClass, NoFunctionGivesNothing) {
   EXPECT_EQ(answer.type_class, -1);
   EXPECT_EQ(answer.type_text, "");
   EXPECT_EQ(anc_argument_class("", "", 0).type_class, -1);
+  EXPECT_EQ(anc_argument_class("ptr", "", 0).type_class, -1);  // a pointer, but not to a function
+}
+
+// A callee reached through a function pointer, declared directly or through a typedef.
+TEST_F(ArgumentClass, FunctionPointers) {
+  ASSERT_EQ(declare("typedef char *(*handler_t)(int code, double); handler_t on_event;\n"
+                    "void (*notify)(long when, ...); const handler_t fixed = 0;"),
+            "");
+  EXPECT_EQ(anc_argument_class("on_event", "", 0).type_class, 6);
+  ArgumentAnswer code = anc_argument_class("on_event", "", 1);
+  EXPECT_EQ(code.type_class, 2);
+  EXPECT_EQ(code.parameter_name, "code");
+  EXPECT_EQ(anc_argument_class("on_event", "", 2).type_class, 5);
+  EXPECT_EQ(anc_argument_class("on_event", "", 3).type_class, -1);
+  EXPECT_EQ(anc_argument_class("fixed", "", 1).parameter_name, "code");
+  EXPECT_EQ(anc_argument_class("notify", "", 0).type_class, 14);
+  EXPECT_EQ(anc_argument_class("notify", "", 1).type_class, 3);
+  EXPECT_EQ(anc_argument_class("notify", "", 4).type_class, 15);
+  EXPECT_EQ(anc_argument_class("*notify", "", 1).parameter_name, "when");
 }
 
 TEST_F(ArgumentClass, ConstantExpressions) {

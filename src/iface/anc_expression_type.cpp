@@ -189,6 +189,27 @@ const TypeDescriptor* member_type(Typer& t, ExprNode* node) {
   return member->type != nullptr ? member->type : builtin(t, "int");
 }
 
+// "object.*member" and "pointer->*member". The dictionary records a pointer to member as a plain
+// pointer to the member's type, so the result is what the right operand points to. The left
+// operand is checked as for "." and "->" (with their messages); a right operand that is no
+// pointer gives "NONPOINTE".
+const TypeDescriptor* member_pointer_type(Typer& t, ExprNode* node) {
+  const TypeDescriptor* left = type_of(t, node->first);
+  const TypeDescriptor* right = type_of(t, node->second);
+  if (left == nullptr || right == nullptr) return nullptr;
+  const TypeDescriptor* record = object(left);
+  if (node->op == TokenKind::ArrowStar) {
+    const PointerData* pointer = pointer_data(record);
+    if (pointer == nullptr) return fail(t, node, "NOPOSTRUC", node->first->text);
+    if (compound_data(object(pointer->pointee)) == nullptr) return fail(t, node, "POINSTRUC", node->first->text);
+  } else if (compound_data(record) == nullptr) {
+    return fail(t, node, "INVCHASTR", node->first->text);
+  }
+  const PointerData* member = pointer_data(object(right));
+  if (member == nullptr) return fail(t, node, "NONPOINTE", node->second->text);
+  return member->pointee;
+}
+
 const TypeDescriptor* unary_type(Typer& t, ExprNode* node) {
   const TypeDescriptor* operand = type_of(t, node->first);
   if (node->op == TokenKind::KwSizeof || node->op == TokenKind::KwAlignof) return builtin(t, "long");
@@ -268,7 +289,7 @@ const TypeDescriptor* compute(Typer& t, ExprNode* node) {
     case ExprKind::Unary: return unary_type(t, node);
     case ExprKind::Postfix: return type_of(t, node->first);
     case ExprKind::Binary:
-      if (node->op == TokenKind::DotStar || node->op == TokenKind::ArrowStar) return nullptr;
+      if (node->op == TokenKind::DotStar || node->op == TokenKind::ArrowStar) return member_pointer_type(t, node);
       return binary_type(t, node);
     case ExprKind::Assignment: {
       const TypeDescriptor* left = type_of(t, node->first);

@@ -1,6 +1,10 @@
 // Expression queries: argument classes in ANSI and K&R mode, constant expressions, same type,
 // value classes.
 #include "iface/anc_expressions.h"
+
+#include <utility>
+#include <vector>
+
 #include "iface/anc_expression_type.h"
 #include "iface/anc_types.h"
 #include "query_fixture.h"
@@ -220,6 +224,26 @@ TEST_F(ArgumentClass, ConstructorCalls) {
   EXPECT_NE(messages.find("CONSTRINC"), std::string::npos) << messages;
   EXPECT_NE(messages.find("[s.pts:6]"), std::string::npos) << messages;
   EXPECT_NE(messages.find("plain"), std::string::npos) << messages;
+}
+
+// ".*" and "->*" give the type the member pointer points to; their left operands are checked as
+// for "." and "->".
+TEST_F(ArgumentClass, MemberPointerOperators) {
+  ASSERT_EQ(declare("struct rec { double weight; } r, *rp; double rec::*pw = 0;"), "");
+  int type_class = 0;
+  anc_expression_class("r.*pw", "", "s.pts", 1, type_class);
+  EXPECT_EQ(type_class, 5);
+  anc_expression_class("rp->*pw", "", "s.pts", 1, type_class);
+  EXPECT_EQ(type_class, 5);
+  const std::vector<std::pair<const char*, const char*>> faults = {
+      {"value.*pw", "INVCHASTR"}, {"r->*pw", "NOPOSTRUC"}, {"ptr->*pw", "POINSTRUC"}, {"r.*value", "NONPOINTE"}};
+  for (const auto& [text, code] : faults) {
+    ::testing::internal::CaptureStderr();
+    anc_expression_class(text, "", "s.pts", 2, type_class);
+    std::string messages = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(type_class, -1) << text;
+    EXPECT_NE(messages.find(code), std::string::npos) << text << ": " << messages;
+  }
 }
 
 }  // namespace

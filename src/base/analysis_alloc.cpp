@@ -1,22 +1,14 @@
 #include "base/analysis_alloc.h"
 
-#include <QCoreApplication>
 #include <cstdlib>
 
 #include "base/checked.h"
-#include "diag/report.h"
 
 namespace base {
 
 namespace {
 
-// Internal "ERRINTFCT" with the translated "memory overflow" at the current position.
-[[noreturn]] void analysis_memory_overflow() {
-  QString parameter = QCoreApplication::translate("Error Parameter", "memory overflow",
-                                                  "Used as a parameter for 'ERRINTFCT' error message");
-  diag::report_here(diag::MessageKind::Internal, "ERRINTFCT", parameter.toStdString());
-  terminate_run(9);  // not reached: an internal message ends the run
-}
+[[noreturn]] void analysis_memory_overflow() { internal_fault(InternalFault::AnalysisMemory); }
 
 }  // namespace
 

@@ -1,5 +1,5 @@
-// Allocation for the interface analysis: a failure is the internal error "ERRINTFCT"
-// ("memory overflow") at the current position, status 9.
+// Allocation for the interface analysis: a failure is the internal fault AnalysisMemory, which the
+// program reports as "ERRINTFCT" ("memory overflow") at the current position, status 9.
 #pragma once
 #include <cstddef>
 

@@ -41,6 +41,19 @@ void allocation_failed() {
 
 void install_allocation_handler() { std::set_new_handler(allocation_failed); }
 
+namespace {
+// Process-wide wiring, set once by the program's entry; holds no per-run state.
+InternalFaultHandler fault_handler = nullptr;
+}  // namespace
+
+void set_internal_fault_handler(InternalFaultHandler handler) { fault_handler = handler; }
+
+void internal_fault(InternalFault fault) {
+  if (fault_handler != nullptr) fault_handler(fault);
+  std::fprintf(stderr, "internal fault %d in the base services\n", static_cast<int>(fault));
+  terminate_run(9);
+}
+
 void* checked_alloc(std::size_t size) {
   void* block = std::malloc(size == 0 ? 1 : size);
   if (block == nullptr) fatal_system_error("malloc");

@@ -18,6 +18,20 @@ namespace base {
 // Makes every failed `new` anywhere in the process end through fatal_system_error("malloc").
 void install_allocation_handler();
 
+// Internal faults of the base services that no caller can recover from. The base services know no
+// message catalogue: the program installs, once at start, the handler that turns a fault into its
+// own diagnostic (the reporting service's, see diag::install_base_fault_handler). The handler must
+// end the run; without one (or should it return) the fault prints a plain line and ends the run
+// with status 9.
+enum class InternalFault {
+  AnalysisMemory,         // an analysis allocation failed
+  ConcatNullDestination,  // bounded concatenation into no destination
+  ConcatOverlap,          // bounded concatenation of a text that lies in its own destination
+};
+using InternalFaultHandler = void (*)(InternalFault fault);
+void set_internal_fault_handler(InternalFaultHandler handler);
+[[noreturn]] void internal_fault(InternalFault fault);
+
 void* checked_alloc(std::size_t size);
 void* checked_realloc(void* block, std::size_t size);
 char* checked_strdup(const char* text);  // null gives null

@@ -4,17 +4,11 @@
 #include <functional>
 
 #include "base/checked.h"
-#include "diag/report.h"
 
 namespace base {
 
 namespace {
 
-// The internal error of a misused concatenation; it has no position of its own.
-[[noreturn]] void concat_misused(const char* function) {
-  diag::report_at(diag::MessageKind::Internal, "ERRINTFCT", function, "", 0);
-  terminate_run(9);  // not reached: an internal message ends the run
-}
 
 // True when `text` points into the characters (or the terminator) of `destination`.
 bool points_into(const std::string& destination, const char* text) {
@@ -35,9 +29,9 @@ void append_bounded(std::string& destination, std::initializer_list<const char*>
 }  // namespace
 
 void concat_into(std::string* destination, std::initializer_list<const char*> texts) {
-  if (destination == nullptr) concat_misused("xstrcat (2)");
+  if (destination == nullptr) internal_fault(InternalFault::ConcatNullDestination);
   for (const char* text : texts) {
-    if (text != nullptr && points_into(*destination, text)) concat_misused("xstrcat");
+    if (text != nullptr && points_into(*destination, text)) internal_fault(InternalFault::ConcatOverlap);
   }
   append_bounded(*destination, texts);
 }

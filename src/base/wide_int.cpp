@@ -4,7 +4,6 @@
 #include <iterator>
 #include <limits>
 
-#include "diag/report.h"
 
 namespace base {
 
@@ -121,12 +120,16 @@ bool limbs_multiply_add_small(Limbs& a, std::uint32_t factor, std::uint32_t adde
   return carry == 0;
 }
 
-void report_overflow() { diag::report_here(diag::MessageKind::Error, "OVERFLOW", ""); }
-void report_zero_divisor() { diag::report_here(diag::MessageKind::Error, "DIVBYZERO", ""); }
+void note_overflow(WideFaults* faults) {
+  if (faults != nullptr) ++faults->overflows;
+}
+void note_zero_divisor(WideFaults* faults) {
+  if (faults != nullptr) ++faults->zero_divisors;
+}
 
-// The 168-bit result of a 192-bit computation, with OVERFLOW when it is not representable.
-WideInt checked_result(const Limbs& limbs) {
-  if (!limbs_fit(limbs)) report_overflow();
+// The 168-bit result of a 192-bit computation, noting an overflow when it is not representable.
+WideInt checked_result(const Limbs& limbs, WideFaults* faults) {
+  if (!limbs_fit(limbs)) note_overflow(faults);
   return from_limbs(limbs);
 }
 
@@ -249,17 +252,17 @@ int wide_compare(const WideInt& a, const WideInt& b) {
   return limbs_compare_unsigned(to_limbs(a), to_limbs(b));
 }
 
-WideInt wide_add(const WideInt& a, const WideInt& b) { return checked_result(limbs_add(to_limbs(a), to_limbs(b))); }
+WideInt wide_add(const WideInt& a, const WideInt& b, WideFaults* faults) { return checked_result(limbs_add(to_limbs(a), to_limbs(b)), faults); }
 
-WideInt wide_add_small(const WideInt& a, int small) { return wide_add(a, wide_from_int64(small)); }
+WideInt wide_add_small(const WideInt& a, int small, WideFaults* faults) { return wide_add(a, wide_from_int64(small), faults); }
 
-WideInt wide_subtract(const WideInt& a, const WideInt& b) {
-  return checked_result(limbs_subtract(to_limbs(a), to_limbs(b)));
+WideInt wide_subtract(const WideInt& a, const WideInt& b, WideFaults* faults) {
+  return checked_result(limbs_subtract(to_limbs(a), to_limbs(b)), faults);
 }
 
-WideInt wide_negate(const WideInt& a) { return checked_result(limbs_negate(to_limbs(a))); }
+WideInt wide_negate(const WideInt& a, WideFaults* faults) { return checked_result(limbs_negate(to_limbs(a)), faults); }
 
-WideInt wide_multiply(const WideInt& a, const WideInt& b) {
+WideInt wide_multiply(const WideInt& a, const WideInt& b, WideFaults* faults) {
   Limbs la = to_limbs(a), lb = to_limbs(b);
   bool negative = limbs_negative(la) != limbs_negative(lb);
   Limbs ma = limbs_magnitude(la), mb = limbs_magnitude(lb);
@@ -280,14 +283,14 @@ WideInt wide_multiply(const WideInt& a, const WideInt& b) {
   bool fits = !high_used && !limbs_negative(low);
   Limbs result = negative ? limbs_negate(low) : low;
   if (fits && limbs_fit(result)) return from_limbs(result);
-  report_overflow();
+  note_overflow(faults);
   return from_limbs(result);
 }
 
-WideDivision wide_divide_euclid(const WideInt& a, const WideInt& b) {
+WideDivision wide_divide_euclid(const WideInt& a, const WideInt& b, WideFaults* faults) {
   Limbs la = to_limbs(a), lb = to_limbs(b);
   if (limbs_zero(lb)) {
-    report_zero_divisor();
+    note_zero_divisor(faults);
     return WideDivision{};
   }
   Limbs magnitude_a = limbs_magnitude(la), magnitude_b = limbs_magnitude(lb);
@@ -300,15 +303,15 @@ WideDivision wide_divide_euclid(const WideInt& a, const WideInt& b) {
     r = limbs_subtract(magnitude_b, r);
   }
   if (limbs_negative(la) != limbs_negative(lb)) q = limbs_negate(q);
-  return WideDivision{checked_result(q), from_limbs(r)};
+  return WideDivision{checked_result(q, faults), from_limbs(r)};
 }
 
-WideInt wide_divide(const WideInt& a, const WideInt& b) { return wide_divide_euclid(a, b).quotient; }
+WideInt wide_divide(const WideInt& a, const WideInt& b, WideFaults* faults) { return wide_divide_euclid(a, b, faults).quotient; }
 
-WideInt wide_remainder(const WideInt& a, const WideInt& b) {
+WideInt wide_remainder(const WideInt& a, const WideInt& b, WideFaults* faults) {
   Limbs lb = to_limbs(b);
   if (limbs_zero(lb)) {
-    report_zero_divisor();
+    note_zero_divisor(faults);
     return WideInt{};
   }
   // Computed apart from the quotient so that min % -1 (remainder 0) reports no overflow.
@@ -319,17 +322,17 @@ WideInt wide_remainder(const WideInt& a, const WideInt& b) {
   return from_limbs(r);
 }
 
-WideDivision wide_divide_truncated(const WideInt& a, const WideInt& b) {
+WideDivision wide_divide_truncated(const WideInt& a, const WideInt& b, WideFaults* faults) {
   Limbs la = to_limbs(a), lb = to_limbs(b);
   if (limbs_zero(lb)) {
-    report_zero_divisor();
+    note_zero_divisor(faults);
     return WideDivision{};
   }
   Limbs q, r;
   divide_magnitudes(limbs_magnitude(la), limbs_magnitude(lb), q, r);
   if (limbs_negative(la) != limbs_negative(lb)) q = limbs_negate(q);
   if (limbs_negative(la)) r = limbs_negate(r);
-  return WideDivision{checked_result(q), from_limbs(r)};
+  return WideDivision{checked_result(q, faults), from_limbs(r)};
 }
 
 WideInt wide_and(const WideInt& a, const WideInt& b) {
@@ -357,20 +360,20 @@ WideInt wide_not(const WideInt& a) {
 }
 
 // A negative count shifts the other way.
-WideInt wide_shift_left(const WideInt& a, int count) {
-  if (count < 0) return wide_shift_right(a, count == std::numeric_limits<int>::min() ? wide_bits : -count);
+WideInt wide_shift_left(const WideInt& a, int count, WideFaults* faults) {
+  if (count < 0) return wide_shift_right(a, count == std::numeric_limits<int>::min() ? wide_bits : -count, faults);
   if (count == 0) return a;
   if (count >= wide_bits) {
-    if (!wide_is_zero(a)) report_overflow();
+    if (!wide_is_zero(a)) note_overflow(faults);
     return WideInt{};
   }
   // a << n is representable exactly when a fits in 168 - n signed bits.
-  if (!wide_fits(a, wide_bits - count, true)) report_overflow();
+  if (!wide_fits(a, wide_bits - count, true)) note_overflow(faults);
   return from_limbs(limbs_shift_left(to_limbs(a), count));
 }
 
-WideInt wide_shift_right(const WideInt& a, int count) {
-  if (count < 0) return wide_shift_left(a, count == std::numeric_limits<int>::min() ? wide_bits : -count);
+WideInt wide_shift_right(const WideInt& a, int count, WideFaults* faults) {
+  if (count < 0) return wide_shift_left(a, count == std::numeric_limits<int>::min() ? wide_bits : -count, faults);
   return from_limbs(limbs_shift_right(to_limbs(a), std::min(count, limb_count * 32 - 1)));
 }
 

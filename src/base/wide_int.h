@@ -5,9 +5,9 @@
 // hold the remaining 160 bits from the least significant byte upwards. Values are plain
 // 21-byte records, copied by value.
 //
-// Arithmetic that overflows reports Error "OVERFLOW", a zero divisor Error "DIVBYZERO", both at
-// the current position (diag::report_here); the operation then gives the value wrapped to
-// 168 bits (overflow) or 0 (zero divisor), so the caller can go on.
+// Arithmetic that overflows, or divides by zero, counts the fault in the caller's WideFaults (when
+// one is given) and gives the value wrapped to 168 bits (overflow) or 0 (zero divisor), so the
+// caller can go on and report the fault in its own terms ("OVERFLOW", "DIVBYZERO").
 #pragma once
 #include <array>
 #include <cstdint>
@@ -29,6 +29,13 @@ struct WideInt {
 std::uint8_t wide_byte(const WideInt& value, int k);
 void set_wide_byte(WideInt& value, int k, std::uint8_t byte);
 
+// Faults counted by the arithmetic below; the caller decides what they mean.
+struct WideFaults {
+  int overflows = 0;
+  int zero_divisors = 0;
+  bool any() const { return overflows != 0 || zero_divisors != 0; }
+};
+
 WideInt wide_max();  // 2^167 - 1
 WideInt wide_min();  // -2^167
 WideInt wide_from_int64(std::int64_t value);
@@ -42,11 +49,11 @@ bool wide_is_negative(const WideInt& value);
 // -1, 0 or 1 as a < b, a == b, a > b (signed).
 int wide_compare(const WideInt& a, const WideInt& b);
 
-WideInt wide_add(const WideInt& a, const WideInt& b);
-WideInt wide_add_small(const WideInt& a, int small);
-WideInt wide_subtract(const WideInt& a, const WideInt& b);
-WideInt wide_multiply(const WideInt& a, const WideInt& b);
-WideInt wide_negate(const WideInt& a);  // -min overflows
+WideInt wide_add(const WideInt& a, const WideInt& b, WideFaults* faults = nullptr);
+WideInt wide_add_small(const WideInt& a, int small, WideFaults* faults = nullptr);
+WideInt wide_subtract(const WideInt& a, const WideInt& b, WideFaults* faults = nullptr);
+WideInt wide_multiply(const WideInt& a, const WideInt& b, WideFaults* faults = nullptr);
+WideInt wide_negate(const WideInt& a, WideFaults* faults = nullptr);  // -min overflows
 
 // Euclidean division: a = b * quotient + remainder with 0 <= remainder < |b|
 // (so -7 / 2 is -4 remainder 1, and -7 / -2 is 4 remainder 1). min / -1 overflows.
@@ -54,12 +61,12 @@ struct WideDivision {
   WideInt quotient;
   WideInt remainder;
 };
-WideDivision wide_divide_euclid(const WideInt& a, const WideInt& b);
-WideInt wide_divide(const WideInt& a, const WideInt& b);
-WideInt wide_remainder(const WideInt& a, const WideInt& b);
+WideDivision wide_divide_euclid(const WideInt& a, const WideInt& b, WideFaults* faults = nullptr);
+WideInt wide_divide(const WideInt& a, const WideInt& b, WideFaults* faults = nullptr);
+WideInt wide_remainder(const WideInt& a, const WideInt& b, WideFaults* faults = nullptr);
 // C's division, for evaluating C expressions: the quotient rounded towards zero and the
 // remainder with the dividend's sign (-7 / 2 is -3 remainder -1). Same faults as above.
-WideDivision wide_divide_truncated(const WideInt& a, const WideInt& b);
+WideDivision wide_divide_truncated(const WideInt& a, const WideInt& b, WideFaults* faults = nullptr);
 
 // Bit operations on the two's complement form.
 WideInt wide_and(const WideInt& a, const WideInt& b);
@@ -68,8 +75,8 @@ WideInt wide_xor(const WideInt& a, const WideInt& b);
 WideInt wide_not(const WideInt& a);
 // Shifts by `count` bits. Left: overflow when the value does not survive (bits lost or sign changed).
 // Right: arithmetic (rounds towards minus infinity); counts of 168 and more give 0 or -1.
-WideInt wide_shift_left(const WideInt& a, int count);
-WideInt wide_shift_right(const WideInt& a, int count);
+WideInt wide_shift_left(const WideInt& a, int count, WideFaults* faults = nullptr);
+WideInt wide_shift_right(const WideInt& a, int count, WideFaults* faults = nullptr);
 
 // Whether `value` is representable in an integer of `bits` bits (1..168), signed or not.
 bool wide_fits(const WideInt& value, int bits, bool is_signed);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/checked.h"
+#include "diag/base_faults.h"
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
@@ -51,6 +52,7 @@ void read_options(RunContext& run) {
 int run_qmkprepro(int argc, char** argv) {
   diag::install_quiet_message_handler();
   base::install_allocation_handler();
+  diag::install_base_fault_handler();
   QCoreApplication application(argc, argv);
   diag::install_translators(application, diag::translation_prefixes());
   diag::register_all_messages();

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "base/checked.h"
+#include "diag/base_faults.h"
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
@@ -259,6 +260,7 @@ void install_translations_if_any(QCoreApplication& application) {
 int main(int argc, char** argv) {
   diag::install_quiet_message_handler();
   base::install_allocation_handler();
+  diag::install_base_fault_handler();
   QCoreApplication application(argc, argv);
   install_translations_if_any(application);
   diag::register_all_messages();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/checked.h"
+#include "diag/base_faults.h"
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
@@ -165,6 +166,7 @@ void dump(const script::SyntaxNode* root) {
 int main(int argc, char** argv) {
   diag::install_quiet_message_handler();
   base::install_allocation_handler();
+  diag::install_base_fault_handler();
   QCoreApplication application(argc, argv);
   diag::install_translators(application, diag::translation_prefixes());
   diag::register_all_messages();

@@ -10,6 +10,7 @@
 
 #include "base/analysis_alloc.h"
 #include "base/checked.h"
+#include "diag/base_faults.h"
 #include "diag/catalogue.h"
 #include "diag/report.h"
 
@@ -46,6 +47,7 @@ class Allocation : public ::testing::Test {
  protected:
   void SetUp() override {
     diag::reset_reporting();
+    diag::install_base_fault_handler();
     diag::catalogue_insert("ERRINTFCT", "%1Internal error in function %2");
   }
   void TearDown() override {
@@ -137,6 +139,17 @@ TEST_F(Allocation, AnalysisFailuresAreInternalAtTheCurrentPosition) {
   EXPECT_EXIT(base::analysis_realloc(nullptr, impossible_size), ::testing::ExitedWithCode(9), expected);
   // count * size beyond the address space: calloc refuses it rather than wrapping.
   EXPECT_EXIT(base::analysis_calloc(SIZE_MAX / 2, 4), ::testing::ExitedWithCode(9), expected);
+}
+
+// The base services stand alone: with no handler installed a fault still ends the run, status 9,
+// with a plain line instead of a catalogue message.
+TEST_F(Allocation, FaultWithoutHandlerStillEndsTheRun) {
+  EXPECT_EXIT(
+      {
+        base::set_internal_fault_handler(nullptr);
+        base::analysis_calloc(SIZE_MAX / 2, 4);
+      },
+      ::testing::ExitedWithCode(9), "internal fault 0 in the base services\n");
 }
 
 }  // namespace

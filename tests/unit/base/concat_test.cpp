@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "diag/base_faults.h"
 #include "diag/catalogue.h"
 #include "diag/report.h"
 
@@ -11,6 +12,7 @@ class Concat : public ::testing::Test {
  protected:
   void SetUp() override {
     diag::reset_reporting();
+    diag::install_base_fault_handler();
     diag::catalogue_insert("ERRINTFCT", "%1Internal error in function %2");
   }
   void TearDown() override {

@@ -1,0 +1,45 @@
+// The per-run record of the semantic analysis: the model being built, the run's parameters and
+// the analysis state. One record per analysis, passed to every analysing function; nothing of it
+// is static, so a process can run several analyses one after the other.
+#pragma once
+#include <string>
+
+#include "sema/analysis.h"
+#include "sema/model.h"
+
+namespace sema {
+
+struct AnalysisState {
+  std::string scope_name;         // the C scope of the interface analysis for the current list
+  int format_level = 1;           // level of anc_set_format / anc_drop_formats
+  InstanceMode instance_mode = InstanceMode::None;
+  int chosen_instance = 0;
+  bool inside_procedure = false;
+  bool instructions_seen = false; // an instruction list was analysed in the current body (BADIBSEQ)
+  int instance_depth = 0;         // nesting of instance restrictions (ISTBADLVL)
+
+  // Communication declarations.
+  int message_type_count = 0;
+  int highest_channel = 0;
+  bool waittil_needs_def_message = false;
+
+  // Statements.
+  int ignored_trace_on = 0;
+  int ignored_trace_off = 0;
+  int ignored_flush_trace = 0;
+  int timer_counter = 0;
+  int return_counter = 0;
+  int waittil_counter = 0;
+  int message_definition_counter = 1;
+  int waittil_count = 0;
+  int def_message_count = 0;
+};
+
+struct AnalysisContext {
+  Model& model;
+  const AnalysisParameters& parameters;
+  const script::SourceFileList& files;
+  AnalysisState state;
+};
+
+}  // namespace sema

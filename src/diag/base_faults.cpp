@@ -14,14 +14,14 @@ namespace {
     case base::InternalFault::AnalysisMemory: {
       QString parameter = QCoreApplication::translate("Error Parameter", "memory overflow",
                                                       "Used as a parameter for 'ERRINTFCT' error message");
-      report_here(MessageKind::Internal, "ERRINTFCT", parameter.toStdString());
+      report_here(MessageKind::Internal, Code::ERRINTFCT, parameter.toStdString());
       break;
     }
     case base::InternalFault::ConcatNullDestination:
-      report_at(MessageKind::Internal, "ERRINTFCT", "xstrcat (2)", "", 0);
+      report_at(MessageKind::Internal, Code::ERRINTFCT, "xstrcat (2)", "", 0);
       break;
     case base::InternalFault::ConcatOverlap:
-      report_at(MessageKind::Internal, "ERRINTFCT", "xstrcat", "", 0);
+      report_at(MessageKind::Internal, Code::ERRINTFCT, "xstrcat", "", 0);
       break;
   }
   base::terminate_run(9);  // not reached: an internal message ends the run

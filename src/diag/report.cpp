@@ -64,11 +64,11 @@ std::string format_message(MessageKind kind, std::string_view code, std::string_
   return line;
 }
 
-void report(MessageKind kind, std::string_view code, std::string_view first, std::string_view second) {
+void report(MessageKind kind, Code code, std::string_view first, std::string_view second) {
   ReportState& s = state();
   if (kind == MessageKind::Error) ++s.errors;
   if (kind == MessageKind::Warning) ++s.warnings;
-  std::string line = format_message(kind, code, first, second);
+  std::string line = format_message(kind, code_name(code), first, second);
   if (s.echo) std::fwrite(line.data(), 1, line.size(), stderr);
   if (s.listing_open && s.listing != nullptr) std::fwrite(line.data(), 1, line.size(), s.listing);
   if (kind == MessageKind::Internal || kind == MessageKind::Fatal) {
@@ -77,33 +77,33 @@ void report(MessageKind kind, std::string_view code, std::string_view first, std
   }
 }
 
-void report_internal(std::string_view code, std::string_view first, std::string_view second) {
+void report_internal(Code code, std::string_view first, std::string_view second) {
   report(MessageKind::Internal, code, first, second);
   base::terminate_run(9);
 }
 
-void report_fatal(std::string_view code, std::string_view first, std::string_view second) {
+void report_fatal(Code code, std::string_view first, std::string_view second) {
   report(MessageKind::Fatal, code, first, second);
   base::terminate_run(7);
 }
 
-void report_error(std::string_view code, std::string_view first, std::string_view second) {
+void report_error(Code code, std::string_view first, std::string_view second) {
   report(MessageKind::Error, code, first, second);
 }
 
-void report_warning(std::string_view code, std::string_view first, std::string_view second) {
+void report_warning(Code code, std::string_view first, std::string_view second) {
   report(MessageKind::Warning, code, first, second);
 }
 
-void report_info(std::string_view code, std::string_view first, std::string_view second) {
+void report_info(Code code, std::string_view first, std::string_view second) {
   report(MessageKind::Information, code, first, second);
 }
 
-void report_internal_text(const char* code, const char* first, const char* second) {
+void report_internal_text(Code code, const char* first, const char* second) {
   report_internal(code, text_or_blank(first), text_or_blank(second));
 }
 
-void report_fatal_text(const char* code, const char* first, const char* second) {
+void report_fatal_text(Code code, const char* first, const char* second) {
   report_fatal(code, text_or_blank(first), text_or_blank(second));
 }
 
@@ -120,15 +120,15 @@ std::string location_prefix(std::string_view file, int line) {
   return prefix;
 }
 
-void report_at(MessageKind kind, std::string_view code, std::string_view argument, std::string_view file, int line) {
+void report_at(MessageKind kind, Code code, std::string_view argument, std::string_view file, int line) {
   report(kind, code, location_prefix(file, line), argument);
 }
 
-void report_at_text(MessageKind kind, std::string_view code, const char* argument, std::string_view file, int line) {
+void report_at_text(MessageKind kind, Code code, const char* argument, std::string_view file, int line) {
   report_at(kind, code, text_or_blank(argument), file, line);
 }
 
-void report_here(MessageKind kind, std::string_view code, std::string_view argument) {
+void report_here(MessageKind kind, Code code, std::string_view argument) {
   // Copy: the position may change while the message is emitted.
   std::string file = state().file;
   report_at(kind, code, argument, file, state().line);
@@ -153,7 +153,7 @@ void open_listing(const std::string& path, bool echo) {
     s.listing_open = false;
     // The listing is not there: the message can only reach the console.
     s.echo = true;
-    report_fatal("FICERROPN", path, "");
+    report_fatal(Code::FICERROPN, path, "");
   }
 }
 
@@ -172,7 +172,7 @@ void finish_run() {
   int w = state().warnings;
   std::string first = e > 0 ? std::to_string(e) : std::string();
   std::string second = w > 0 ? std::to_string(w) : std::string();
-  const char* code = e > 0 ? (w > 0 ? "ENDERRWAR" : "ENDERRNWR") : (w > 0 ? "ENDNOEWAR" : "ENDNOENWR");
+  Code code = e > 0 ? (w > 0 ? Code::ENDERRWAR : Code::ENDERRNWR) : (w > 0 ? Code::ENDNOEWAR : Code::ENDNOENWR);
   report_info(code, first, second);
   close_listing();
   base::terminate_run(e > 0 ? 5 : (w > 0 ? 3 : 0));

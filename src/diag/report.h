@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "diag/message_codes.h"
+
 namespace diag {
 
 enum class MessageKind { Internal = 0, Fatal = 1, Error = 2, Warning = 3, Information = 4 };
@@ -17,24 +19,24 @@ std::string format_message(MessageKind kind, std::string_view code, std::string_
                            std::string_view second);
 
 // Emits one message. Internal and Fatal close the listing and end the process (status 9 / 7).
-void report(MessageKind kind, std::string_view code, std::string_view first, std::string_view second);
+void report(MessageKind kind, Code code, std::string_view first, std::string_view second);
 
-[[noreturn]] void report_internal(std::string_view code, std::string_view first = {}, std::string_view second = {});
-[[noreturn]] void report_fatal(std::string_view code, std::string_view first = {}, std::string_view second = {});
-void report_error(std::string_view code, std::string_view first = {}, std::string_view second = {});
-void report_warning(std::string_view code, std::string_view first = {}, std::string_view second = {});
-void report_info(std::string_view code, std::string_view first = {}, std::string_view second = {});
+[[noreturn]] void report_internal(Code code, std::string_view first = {}, std::string_view second = {});
+[[noreturn]] void report_fatal(Code code, std::string_view first = {}, std::string_view second = {});
+void report_error(Code code, std::string_view first = {}, std::string_view second = {});
+void report_warning(Code code, std::string_view first = {}, std::string_view second = {});
+void report_info(Code code, std::string_view first = {}, std::string_view second = {});
 
 // Text-pointer variants: a null argument becomes a single blank " ".
-[[noreturn]] void report_internal_text(const char* code, const char* first, const char* second);
-[[noreturn]] void report_fatal_text(const char* code, const char* first, const char* second);
+[[noreturn]] void report_internal_text(Code code, const char* first, const char* second);
+[[noreturn]] void report_fatal_text(Code code, const char* first, const char* second);
 
 // The location prefix: "[file:line] " when file is not empty, "[line] " when line is not 0, else " ".
 std::string location_prefix(std::string_view file, int line);
-void report_at(MessageKind kind, std::string_view code, std::string_view argument, std::string_view file, int line);
-void report_at_text(MessageKind kind, std::string_view code, const char* argument, std::string_view file, int line);
+void report_at(MessageKind kind, Code code, std::string_view argument, std::string_view file, int line);
+void report_at_text(MessageKind kind, Code code, const char* argument, std::string_view file, int line);
 // report_at with the current position.
-void report_here(MessageKind kind, std::string_view code, std::string_view argument);
+void report_here(MessageKind kind, Code code, std::string_view argument);
 
 void set_current_file(std::string_view name);
 const std::string& current_file();

@@ -262,7 +262,7 @@ bool check_combinations(const CommandTable& table) {
 
 CommandTable& decoded_table() {
   CommandTable& table = command_table();
-  if (!table.decoded) diag::report_internal("INITPBRLM");
+  if (!table.decoded) diag::report_internal(diag::Code::INITPBRLM);
   return table;
 }
 
@@ -442,7 +442,7 @@ const std::string* filter_letters() {
   const std::string* letters = given_value(OptSET);
   if (letters != nullptr) {
     for (char c : *letters) {
-      if (c < 'A' || c > 'Z') diag::report_fatal("BADFLTVAL");
+      if (c < 'A' || c > 'Z') diag::report_fatal(diag::Code::BADFLTVAL);
     }
   }
   return letters;
@@ -488,10 +488,10 @@ int buffer_size() {
   if (text == nullptr) return 10;
   long long number = 0;
   for (char c : *text) {
-    if (c < '0' || c > '9') diag::report_fatal("BADBSZVAL");
+    if (c < '0' || c > '9') diag::report_fatal(diag::Code::BADBSZVAL);
     number = number * 10 + (c - '0');
     // A size that does not fit an int is as unusable as one with letters.
-    if (number > INT_MAX) diag::report_fatal("BADBSZVAL");
+    if (number > INT_MAX) diag::report_fatal(diag::Code::BADBSZVAL);
   }
   return number == 0 ? 10 : static_cast<int>(number);
 }

@@ -34,8 +34,8 @@ void report_banner() {
   std::string version = QCoreApplication::translate(context, "8.0.1.2.343.015").toStdString();
   std::string product = QCoreApplication::translate(context, "QMKPREPRO").toStdString();
   std::string banner = base::format_to(" %s %s", title.c_str(), version.c_str());
-  diag::report_info("STARTEXEC", product, banner);
-  diag::report_info("COPYRIGHT",
+  diag::report_info(diag::Code::STARTEXEC, product, banner);
+  diag::report_info(diag::Code::COPYRIGHT,
                     QCoreApplication::translate(context, "Copyright (c) 2026 The QMKPREPRO developers").toStdString());
 }
 
@@ -58,7 +58,7 @@ int run_qmkprepro(int argc, char** argv) {
   diag::register_all_messages();
 
   RunContext run;
-  if (!decode_command_line(argc, argv, &run.effective_line)) diag::report_fatal("COMMFATAL", "", "");
+  if (!decode_command_line(argc, argv, &run.effective_line)) diag::report_fatal(diag::Code::COMMFATAL, "", "");
   run.effective_line = limit_effective_line(std::move(run.effective_line));
 
   run.script = script_file_name(script_file());

@@ -58,7 +58,7 @@ const char usage_text[] =
 
 [[noreturn]] void usage_error() {
   std::fputs(usage_text, stderr);
-  diag::report_fatal("COMMFATAL");
+  diag::report_fatal(diag::Code::COMMFATAL);
 }
 
 // Reads the common options; every other argument is a file. `extra` takes the options of

@@ -7,7 +7,7 @@ namespace driver {
 
 void open_studio_log(StudioLog& log, const std::string& name) {
   if (log.stream != nullptr) return;
-  if (!base::open_file(name, "w", &log.stream)) diag::report_fatal("FICERROPN", name, "");
+  if (!base::open_file(name, "w", &log.stream)) diag::report_fatal(diag::Code::FICERROPN, name, "");
 }
 
 void write_studio_line(StudioLog& log, const char* tag, const std::string& file) {

@@ -23,7 +23,7 @@ struct Typer {
   bool failed = false;
 };
 
-const TypeDescriptor* fail(Typer& t, const ExprNode* node, std::string_view code, std::string_view argument) {
+const TypeDescriptor* fail(Typer& t, const ExprNode* node, diag::Code code, std::string_view argument) {
   if (!t.failed)
     diag::report_at(diag::MessageKind::Warning, code, argument, node->file != nullptr ? node->file : "", node->line);
   t.failed = true;
@@ -61,7 +61,7 @@ const TypeDescriptor* type_of(Typer& t, ExprNode* node);
 // "this" stands for a pointer to the class whose scope the expression is typed in; outside a
 // class it is an unknown identifier.
 const TypeDescriptor* this_type(Typer& t, ExprNode* node) {
-  if (t.scope == nullptr || t.scope->kind != TypeKind::Struct) return fail(t, node, "IDENTIINC", "this");
+  if (t.scope == nullptr || t.scope->kind != TypeKind::Struct) return fail(t, node, diag::Code::IDENTIINC, "this");
   return make_pointer(t.dictionary.types, t.scope);
 }
 
@@ -78,7 +78,7 @@ const TypeDescriptor* list_type(Typer& t, ExprNode* node) {
     if (t.failed) return nullptr;
     if (type == nullptr) continue;
     if (first == nullptr) first = type;
-    else if (!types_identical(first, type)) return fail(t, node, "TYPESDIFF", node->text);
+    else if (!types_identical(first, type)) return fail(t, node, diag::Code::TYPESDIFF, node->text);
   }
   return nullptr;
 }
@@ -95,7 +95,7 @@ const TypeDescriptor* name_type(Typer& t, ExprNode* node) {
   } else {
     entry = lookup_value_name(t.dictionary, node->name, scope_context(t.scope));
   }
-  if (entry == nullptr) return fail(t, node, "IDENTIINC", name);
+  if (entry == nullptr) return fail(t, node, diag::Code::IDENTIINC, name);
   return entry->declaration.type != nullptr ? entry->declaration.type : builtin(t, "int");
 }
 
@@ -123,7 +123,7 @@ const TypeDescriptor* subscript_type(Typer& t, ExprNode* node) {
   if (const ArrayData* array = array_data(o)) return array->element;
   if (const PointerData* pointer = pointer_data(o)) return pointer->pointee;
   if (const TypeDescriptor* result = operator_result(t, o, "[]")) return result;
-  return fail(t, node, "NONTABLEA", node->first->text);
+  return fail(t, node, diag::Code::NONTABLEA, node->first->text);
 }
 
 // The class that a called name stands for when it names a class type and no object: "T(...)".
@@ -153,7 +153,7 @@ const TypeDescriptor* constructor_type(Typer& t, ExprNode* node, const TypeDescr
   const char* name = type_name(c);
   if (name != nullptr && find_member(c, name) != nullptr) return type;
   if (node->items == nullptr) return type;
-  return fail(t, node, "CONSTRINC", name != nullptr ? name : node->first->text);
+  return fail(t, node, diag::Code::CONSTRINC, name != nullptr ? name : node->first->text);
 }
 
 const TypeDescriptor* call_type(Typer& t, ExprNode* node) {
@@ -166,7 +166,7 @@ const TypeDescriptor* call_type(Typer& t, ExprNode* node) {
   if (const FunctionData* function = function_data(o))
     return function->result != nullptr ? function->result : builtin(t, "void");
   if (const TypeDescriptor* result = operator_result(t, o, "()")) return result;
-  return fail(t, node, "NONFONCTI", node->first->text);
+  return fail(t, node, diag::Code::NONFONCTI, node->first->text);
 }
 
 const TypeDescriptor* member_type(Typer& t, ExprNode* node) {
@@ -178,14 +178,14 @@ const TypeDescriptor* member_type(Typer& t, ExprNode* node) {
       record = object(through);
     }
     const PointerData* pointer = pointer_data(record);
-    if (pointer == nullptr) return fail(t, node, "NOPOSTRUC", node->first->text);
+    if (pointer == nullptr) return fail(t, node, diag::Code::NOPOSTRUC, node->first->text);
     record = object(pointer->pointee);
-    if (compound_data(record) == nullptr) return fail(t, node, "POINSTRUC", node->first->text);
+    if (compound_data(record) == nullptr) return fail(t, node, diag::Code::POINSTRUC, node->first->text);
   } else if (compound_data(record) == nullptr) {
-    return fail(t, node, "INVCHASTR", node->first->text);
+    return fail(t, node, diag::Code::INVCHASTR, node->first->text);
   }
   const Member* member = find_member(record, node->name);
-  if (member == nullptr) return fail(t, node, "CHAMPINCO", node->name != nullptr ? node->name : "");
+  if (member == nullptr) return fail(t, node, diag::Code::CHAMPINCO, node->name != nullptr ? node->name : "");
   return member->type != nullptr ? member->type : builtin(t, "int");
 }
 
@@ -200,13 +200,13 @@ const TypeDescriptor* member_pointer_type(Typer& t, ExprNode* node) {
   const TypeDescriptor* record = object(left);
   if (node->op == TokenKind::ArrowStar) {
     const PointerData* pointer = pointer_data(record);
-    if (pointer == nullptr) return fail(t, node, "NOPOSTRUC", node->first->text);
-    if (compound_data(object(pointer->pointee)) == nullptr) return fail(t, node, "POINSTRUC", node->first->text);
+    if (pointer == nullptr) return fail(t, node, diag::Code::NOPOSTRUC, node->first->text);
+    if (compound_data(object(pointer->pointee)) == nullptr) return fail(t, node, diag::Code::POINSTRUC, node->first->text);
   } else if (compound_data(record) == nullptr) {
-    return fail(t, node, "INVCHASTR", node->first->text);
+    return fail(t, node, diag::Code::INVCHASTR, node->first->text);
   }
   const PointerData* member = pointer_data(object(right));
-  if (member == nullptr) return fail(t, node, "NONPOINTE", node->second->text);
+  if (member == nullptr) return fail(t, node, diag::Code::NONPOINTE, node->second->text);
   return member->pointee;
 }
 
@@ -217,11 +217,11 @@ const TypeDescriptor* unary_type(Typer& t, ExprNode* node) {
   switch (node->op) {
     case TokenKind::Minus:
     case TokenKind::Plus:
-      return is_numeric(operand) ? operand : fail(t, node, "OPERARITH", node->op == TokenKind::Minus ? " \"-\" " : " \"+\" ");
+      return is_numeric(operand) ? operand : fail(t, node, diag::Code::OPERARITH, node->op == TokenKind::Minus ? " \"-\" " : " \"+\" ");
     case TokenKind::Bang:
-      return is_scalar(operand) ? builtin(t, "int") : fail(t, node, "OPERSCALA", "\"!\"");
+      return is_scalar(operand) ? builtin(t, "int") : fail(t, node, diag::Code::OPERSCALA, "\"!\"");
     case TokenKind::Tilde:
-      return is_integer(operand) ? operand : fail(t, node, "OPERENTIE", "\"~\"");
+      return is_integer(operand) ? operand : fail(t, node, diag::Code::OPERENTIE, "\"~\"");
     case TokenKind::Amp:
       return make_pointer(t.dictionary.types, const_cast<TypeDescriptor*>(operand));
     default:
@@ -284,7 +284,7 @@ const TypeDescriptor* compute(Typer& t, ExprNode* node) {
       if (operand == nullptr) return nullptr;
       if (const PointerData* pointer = pointer_data(object(operand))) return pointer->pointee;
       if (const ArrayData* array = array_data(object(operand))) return array->element;
-      return fail(t, node, "NONPOINTE", node->first->text);
+      return fail(t, node, diag::Code::NONPOINTE, node->first->text);
     }
     case ExprKind::Unary: return unary_type(t, node);
     case ExprKind::Postfix: return type_of(t, node->first);

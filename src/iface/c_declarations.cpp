@@ -41,7 +41,7 @@ const char* current_file(const Parser& p) { return p.current.file != nullptr ? p
 
 SourcePosition here(const Parser& p) { return SourcePosition{base::intern_or_empty(current_file(p)), p.current.line}; }
 
-bool fail_with(Parser& p, std::string_view code, std::string_view argument) {
+bool fail_with(Parser& p, diag::Code code, std::string_view argument) {
   if (p.quiet) return false;
   p.quiet = true;
   diag::report_at(diag::MessageKind::Warning, code, argument, base::intern_or_empty(current_file(p)), p.current.line);
@@ -55,17 +55,17 @@ bool fail(Parser& p) {
     p.quiet = true;
     const char* file = p.previous_file != nullptr ? p.previous_file : current_file(p);
     int line = p.previous_line != 0 ? p.previous_line : p.current.line;
-    diag::report_at(diag::MessageKind::Error, "UNEXP_EOF", "end of text inside a declaration",
+    diag::report_at(diag::MessageKind::Error, diag::Code::UNEXP_EOF, "end of text inside a declaration",
                     base::intern_or_empty(file), line);
     return false;
   }
-  return fail_with(p, "SYNTAXERR", "syntax error");
+  return fail_with(p, diag::Code::SYNTAXERR, "syntax error");
 }
 
 Nest::Nest(Parser& p) : p_(p) {
   if (++p_.depth >= declaration_stack_limit) {
     ok_ = false;
-    fail_with(p_, "SYNTAXERR", "yacc stack overflow");
+    fail_with(p_, diag::Code::SYNTAXERR, "yacc stack overflow");
   }
 }
 
@@ -340,7 +340,7 @@ bool parse_simple_declaration(Parser& p) {
     bool body = d.is_function() && (at(p, TokenKind::LeftBrace) || at(p, TokenKind::Colon) || at(p, TokenKind::KwTry));
     if (body) {
       if (!first || s.is_typedef) {
-        fail_with(p, "FUNCT_DEF", d.name != nullptr ? d.name : "");
+        fail_with(p, diag::Code::FUNCT_DEF, d.name != nullptr ? d.name : "");
         return false;
       }
       record(p, s, d, base_type, start, true);
@@ -451,7 +451,7 @@ bool check_access_declaration(Parser& p, const std::vector<const char*>& parts, 
     if (find_member(base.type, parts.back()) != nullptr) return true;
   }
   if (!p.quiet) {
-    diag::report_at(diag::MessageKind::Warning, "MODACCINC", joined(parts),
+    diag::report_at(diag::MessageKind::Warning, diag::Code::MODACCINC, joined(parts),
                     base::intern_or_empty(declaration_file(p, start)), start.line);
   }
   return true;
@@ -467,7 +467,7 @@ bool parse_using(Parser& p) {
     if (!read_qualified_name(p, parts, &global)) return false;
     TypeDescriptor* used = resolve_scope(p, parts, global);
     if (used == nullptr || used->kind != TypeKind::Namespace) {
-      diag::report_at(diag::MessageKind::Warning, "IDENTIINC", joined(parts), where.file, where.line);
+      diag::report_at(diag::MessageKind::Warning, diag::Code::IDENTIINC, joined(parts), where.file, where.line);
     } else if (!p.discard) {
       add_using_directive(*p.dict, p.scope, used);
     }
@@ -658,7 +658,7 @@ bool parse_template(Parser& p) {
   p.quiet = quiet;
   if (!parameters_ok) {
     p.templates.pop_back();
-    return fail_with(p, "TEMPLADEC", "template");
+    return fail_with(p, diag::Code::TEMPLADEC, "template");
   }
   bool ok;
   if (at(p, TokenKind::KwUsing)) {  // an alias template: records nothing
@@ -667,7 +667,7 @@ bool parse_template(Parser& p) {
     ok = parse_using(p);
     p.discard = saved;
   } else if (at(p, TokenKind::Semicolon) || at(p, TokenKind::End)) {
-    ok = fail_with(p, "TEMPLADEC", "template");
+    ok = fail_with(p, diag::Code::TEMPLADEC, "template");
   } else if (is_primary_class_template(p)) {
     ok = parse_class_template(p, frame);
   } else if (is_class_key(p.current.kind)) {

@@ -179,7 +179,7 @@ bool parse_array_suffix(Parser& p, std::vector<Operation>& suffixes) {
     TokenKind k = p.current.kind;
     if (k == TokenKind::LeftParen || k == TokenKind::LeftBracket || k == TokenKind::LeftBrace) {
       ++depth;
-      if (p.depth + depth >= declaration_stack_limit) return fail_with(p, "SYNTAXERR", "yacc stack overflow");
+      if (p.depth + depth >= declaration_stack_limit) return fail_with(p, diag::Code::SYNTAXERR, "yacc stack overflow");
     }
     if (k == TokenKind::RightParen || k == TokenKind::RightBracket || k == TokenKind::RightBrace) {
       if (depth == 0) return fail(p);
@@ -424,7 +424,7 @@ bool parse_kr_declarations(Parser& p, Declarator& d) {
       if (named == function.parameters.end()) {
         // Reported, and the definition is read to its end so that its body is no declaration.
         SourcePosition where = here(p);
-        if (!d.invalid) diag::report_at(diag::MessageKind::Warning, "FUNCT_DEF", parameter.name, where.file, where.line);
+        if (!d.invalid) diag::report_at(diag::MessageKind::Warning, diag::Code::FUNCT_DEF, parameter.name, where.file, where.line);
         d.invalid = true;
       } else {
         named->type = apply_declarator(p, base_type, parameter);

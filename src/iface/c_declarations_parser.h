@@ -3,6 +3,7 @@
 // specifiers and tag bodies; c_declarations_declarators.cpp: declarators and parameters;
 // c_declarations_eval.cpp: constant values of enumerators and bit-field widths).
 #pragma once
+#include "diag/message_codes.h"
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -65,7 +66,7 @@ bool expect(Parser& p, TokenKind kind);
 // "syntax error" (or "UNEXP_EOF" at the end of the text), once per failing declaration. Always false.
 bool fail(Parser& p);
 // Reports `code` with `argument` as a warning at the current token, once per failing declaration.
-bool fail_with(Parser& p, std::string_view code, std::string_view argument);
+bool fail_with(Parser& p, diag::Code code, std::string_view argument);
 SourcePosition here(const Parser& p);
 const char* current_file(const Parser& p);
 

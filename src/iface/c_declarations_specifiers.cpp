@@ -135,7 +135,7 @@ bool try_type_name(Parser& p, Specifiers& s, SpecifierUse use) {
       if (!parse_template_arguments(p, arguments)) return false;
       const TemplateData* data = template_data(type);
       if (arguments.size() > data->parameters.size() && p.analyser->variadic_templates.count(type) == 0) {
-        fail_with(p, "TEMINSINC", name);
+        fail_with(p, diag::Code::TEMINSINC, name);
         return false;
       }
       s.type = p.discard ? nullptr : instantiate_template(*p.dict, type, std::move(arguments));
@@ -213,7 +213,7 @@ bool try_type_name(Parser& p, Specifiers& s, SpecifierUse use) {
   if (through_union != nullptr) {
     union_path += "::";
     union_path += parts.back();
-    fail_with(p, "SYNTAXERR", union_path);
+    fail_with(p, diag::Code::SYNTAXERR, union_path);
     return false;
   }
   SymbolEntry* entry = lookup_qualified_type(*p.dict, parts);
@@ -447,7 +447,7 @@ bool parse_base_list(Parser& p, TypeDescriptor* compound) {
     Specifiers s;
     if (!try_type_name(p, s, SpecifierUse::TypeName)) {
       if (p.quiet) return false;
-      if (at(p, TokenKind::Identifier)) return fail_with(p, "IDENTIINC", p.current.name);
+      if (at(p, TokenKind::Identifier)) return fail_with(p, diag::Code::IDENTIINC, p.current.name);
       return fail(p);
     }
     if (at(p, TokenKind::Ellipsis)) advance(p);

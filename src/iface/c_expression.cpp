@@ -57,7 +57,7 @@ bool at(const P& p, TokenKind kind) { return p.current.kind == kind; }
 void stack_overflow(P& p) {
   if (p.failed) return;
   p.failed = true;
-  analyser_warning_at(p.current, "SYNTAXERR", "yacc stack overflow");
+  analyser_warning_at(p.current, diag::Code::SYNTAXERR, "yacc stack overflow");
 }
 
 bool expect(P& p, TokenKind kind) {
@@ -670,7 +670,7 @@ std::unique_ptr<ExprTree> parse_text(std::string_view text, const ExprContext& c
 void expression_syntax_error(ExprParser& parser) {
   if (parser.failed) return;
   parser.failed = true;
-  analyser_warning_at(parser.current, "SYNTAXERR", "syntax error");
+  analyser_warning_at(parser.current, diag::Code::SYNTAXERR, "syntax error");
 }
 
 void expr_parser_start(ExprParser& parser, Lexer& lexer, ExprTree& tree, const ExprContext& context) {

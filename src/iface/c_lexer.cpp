@@ -270,7 +270,7 @@ void read_pragma(Lexer& lexer, const char* p, const char* end, const char* direc
   bool applied = !trailing && (keyword == "sizeof" ? apply_sizeof_pragma(lexer, type, setting)
                                                    : apply_signof_pragma(lexer, type, setting));
   if (!applied && should_report(lexer, directive)) {
-    analyser_warning(lexer, "PRAGMAINC", std::string_view(directive, static_cast<std::size_t>(end - directive)));
+    analyser_warning(lexer, diag::Code::PRAGMAINC, std::string_view(directive, static_cast<std::size_t>(end - directive)));
   }
 }
 
@@ -356,7 +356,7 @@ void read_string_literal(Lexer& lexer, Token& token, const char* start, const ch
   lexer.cursor = scan_quoted(quote, lexer.end, '"', &closed);
   token.kind = TokenKind::StringLiteral;
   token.text = std::string_view(start, static_cast<std::size_t>(lexer.cursor - start));
-  if (!closed && should_report(lexer, start)) analyser_warning_at(token, "UNTERSTRI", token.text);
+  if (!closed && should_report(lexer, start)) analyser_warning_at(token, diag::Code::UNTERSTRI, token.text);
 }
 
 inline bool is_hex_digit(char c) { return is_digit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f'); }
@@ -578,11 +578,11 @@ void lexer_reset(Lexer& lexer, const LexerMark& mark) {
   lexer.at_line_start = mark.at_line_start;
 }
 
-void analyser_warning(const Lexer& lexer, std::string_view code, std::string_view argument) {
+void analyser_warning(const Lexer& lexer, diag::Code code, std::string_view argument) {
   diag::report_at(diag::MessageKind::Warning, code, argument, base::intern_or_empty(lexer.file), lexer.line);
 }
 
-void analyser_warning_at(const Token& token, std::string_view code, std::string_view argument) {
+void analyser_warning_at(const Token& token, diag::Code code, std::string_view argument) {
   diag::report_at(diag::MessageKind::Warning, code, argument, base::intern_or_empty(token.file), token.line);
 }
 

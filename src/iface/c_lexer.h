@@ -11,6 +11,7 @@
 // the size settings, every other "#" line (other pragmas, "#ident", a "#warning" line that the
 // preprocessor copied) is skipped.
 #pragma once
+#include "diag/message_codes.h"
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -170,8 +171,8 @@ LexerMark lexer_mark(const Lexer& lexer);
 void lexer_reset(Lexer& lexer, const LexerMark& mark);
 
 // The analyser's message path: a warning (or the given kind) at the lexer's current file and line.
-void analyser_warning(const Lexer& lexer, std::string_view code, std::string_view argument);
-void analyser_warning_at(const Token& token, std::string_view code, std::string_view argument);
+void analyser_warning(const Lexer& lexer, diag::Code code, std::string_view argument);
+void analyser_warning_at(const Token& token, diag::Code code, std::string_view argument);
 
 // --- Constants (c_lexer_constants.cpp) ---
 

@@ -13,7 +13,7 @@ namespace iface {
 
 namespace {
 
-void report(ConstantReport at, std::string_view code, std::string_view argument) {
+void report(ConstantReport at, diag::Code code, std::string_view argument) {
   if (at != nullptr) analyser_warning_at(*at, code, argument);
 }
 
@@ -104,12 +104,12 @@ std::uint64_t read_element(std::string_view body, std::size_t& i, int element_bi
   if (e >= '0' && e <= '7') {
     std::uint64_t value = static_cast<std::uint64_t>(e - '0');
     for (int k = 1; k < 3 && i < body.size() && body[i] >= '0' && body[i] <= '7'; ++k) value = value * 8 + (body[i++] - '0');
-    if ((value & ~mask_of(element_bits)) != 0) report(at, "SEQOUTRAN", text);
+    if ((value & ~mask_of(element_bits)) != 0) report(at, diag::Code::SEQOUTRAN, text);
     return value & mask_of(element_bits);
   }
   if (e == 'x') {
     if (i >= body.size() || hex_value(body[i]) < 0) {
-      report(at, "NOHEXDIGI", text);
+      report(at, diag::Code::NOHEXDIGI, text);
       return 0;
     }
     std::uint64_t value = 0;
@@ -118,10 +118,10 @@ std::uint64_t read_element(std::string_view body, std::size_t& i, int element_bi
       if ((value >> 60) != 0) too_large = true;
       value = (value << 4) | static_cast<std::uint64_t>(hex_value(body[i]));
     }
-    if (too_large || (value & ~mask_of(element_bits)) != 0) report(at, "SEQOUTRAN", text);
+    if (too_large || (value & ~mask_of(element_bits)) != 0) report(at, diag::Code::SEQOUTRAN, text);
     return value & mask_of(element_bits);
   }
-  if (self_escapes.find(e) == std::string_view::npos) report(at, "SEQUEINCO", text);
+  if (self_escapes.find(e) == std::string_view::npos) report(at, diag::Code::SEQUEINCO, text);
   return static_cast<unsigned char>(e);
 }
 
@@ -194,12 +194,12 @@ IntegerValue integer_constant_value(std::string_view text, const SizeSettings& s
     bool bad_suffix = is_binary(text) ? binary_digits_are_good(text)
                                       : base::parse_c_constant(text.substr(0, integer_suffix_start(text))).status ==
                                             base::TextStatus::Ok;
-    report(at, bad_suffix ? "INVFINNUM" : "CSTINCORR", text);
+    report(at, bad_suffix ? diag::Code::INVFINNUM : diag::Code::CSTINCORR, text);
     result.ok = false;
     return result;
   }
   if (c.status == base::TextStatus::TooLarge) {
-    report(at, "ENTOUTRAN", text);
+    report(at, diag::Code::ENTOUTRAN, text);
     result.ok = false;
     result.type = c.is_unsigned ? ConstantType::UnsignedLongLong : ConstantType::LongLong;
     return result;
@@ -216,7 +216,7 @@ IntegerValue integer_constant_value(std::string_view text, const SizeSettings& s
   }
   result.type = candidates[count - 1];
   result.ok = false;
-  report(at, "ENTOUTRAN", text);
+  report(at, diag::Code::ENTOUTRAN, text);
   return result;
 }
 
@@ -224,7 +224,7 @@ CharValue char_constant_value(std::string_view text, const SizeSettings& sizes, 
   CharValue result;
   std::size_t quote = text.find('\'');
   if (quote == std::string_view::npos) {
-    report(at, "INVCSTCAR", text);
+    report(at, diag::Code::INVCSTCAR, text);
     return result;
   }
   int element_bits = sizes.char_bits;
@@ -252,16 +252,16 @@ CharValue char_constant_value(std::string_view text, const SizeSettings& sizes, 
     value = element_bits >= 64 ? element : ((value << element_bits) | element);
     ++count;
   }
-  if (!closed) report(at, "INVCSTCAR", text);  // the line ended before the closing quote
+  if (!closed) report(at, diag::Code::INVCSTCAR, text);  // the line ended before the closing quote
   if (count == 0) {
-    if (closed) report(at, "CSTCARVID", text);
+    if (closed) report(at, diag::Code::CSTCARVID, text);
     return result;
   }
   if (count == 1) {
     result.value = base::wide_wrap(base::wide_from_uint64(value), element_bits, is_signed);
     return result;
   }
-  report(at, count > capacity ? "TOLOCSTCA" : "MULCARCST", text);
+  report(at, count > capacity ? diag::Code::TOLOCSTCA : diag::Code::MULCARCST, text);
   if (result.type == ConstantType::Char) result.type = ConstantType::MultiChar;
   int bits = result.type == ConstantType::MultiChar ? sizes.int_bits : element_bits;
   result.value = base::wide_wrap(base::wide_from_uint64(value & mask_of(bits)), bits,
@@ -274,7 +274,7 @@ ConstantType floating_constant_type(std::string_view text, ConstantReport at) {
   for (const FloatSuffix& row : float_suffixes) {
     if (row.text == suffix) return row.type;
   }
-  report(at, "INVFINNUM", text);
+  report(at, diag::Code::INVFINNUM, text);
   return ConstantType::None;
 }
 

@@ -20,7 +20,7 @@ NameCategory category_of(const Declaration& declaration) {
   return NameCategory::Object;
 }
 
-void warn(std::string_view code, const char* name, const SourcePosition& where) {
+void warn(diag::Code code, const char* name, const SourcePosition& where) {
   diag::report_at(diag::MessageKind::Warning, code, name != nullptr ? name : "", where.file, where.line);
 }
 
@@ -122,7 +122,7 @@ SymbolEntry* declare_ordinary(Dictionary& dictionary, const Declaration& declara
       if (merge_object(*existing, declaration, flags)) return existing;
       conflict = true;
     }
-    warn("REDEFSYMB", declaration.name, where);
+    warn(diag::Code::REDEFSYMB, declaration.name, where);
     break;
   }
   return append_symbol(dictionary, declaration, SymbolTable::Ordinary, flags);
@@ -135,7 +135,7 @@ SymbolEntry* declare_tag(Dictionary& dictionary, const Declaration& declaration,
     TypeDescriptor* old_type = existing->declaration.type;
     TypeDescriptor* new_type = declaration.type;
     if (old_type == nullptr || new_type == nullptr || old_type->kind != new_type->kind) {
-      warn("REDEFSYMB", declaration.name, where);
+      warn(diag::Code::REDEFSYMB, declaration.name, where);
       break;
     }
     if (old_type == new_type || !is_complete_tag(new_type)) return existing;
@@ -145,7 +145,7 @@ SymbolEntry* declare_tag(Dictionary& dictionary, const Declaration& declaration,
       return existing;
     }
     bool structure = old_type->kind == TypeKind::Struct || old_type->kind == TypeKind::Union;
-    warn(structure ? "REDEFSTRU" : "REDEFSYMB", declaration.name, where);
+    warn(structure ? diag::Code::REDEFSTRU : diag::Code::REDEFSYMB, declaration.name, where);
     break;
   }
   unsigned defined = is_complete_tag(declaration.type) ? static_cast<unsigned>(kSymbolDefined) : 0U;
@@ -156,7 +156,7 @@ SymbolEntry* declare_enumerator(Dictionary& dictionary, const Declaration& decla
                                 const SourcePosition& where) {
   for (SymbolEntry* existing : entries_named(dictionary, SymbolTable::Enumerators, declaration.name)) {
     if (existing->declaration.scope == declaration.scope) {
-      warn("REDEFSYMB", declaration.name, where);
+      warn(diag::Code::REDEFSYMB, declaration.name, where);
       break;
     }
   }
@@ -222,9 +222,9 @@ TypeDescriptor* begin_tag_definition(Dictionary& dictionary, TypeKind kind, cons
   }
   if (same_kind != nullptr) {
     bool structure = kind == TypeKind::Struct || kind == TypeKind::Union;
-    warn(structure ? "REDEFSTRU" : "REDEFSYMB", name, where);
+    warn(structure ? diag::Code::REDEFSTRU : diag::Code::REDEFSYMB, name, where);
   } else if (find_in_scope(dictionary, SymbolTable::Tags, name, scope) != nullptr) {
-    warn("REDEFSYMB", name, where);
+    warn(diag::Code::REDEFSYMB, name, where);
   }
   TypeDescriptor* tag = make_tag(dictionary, kind, name, is_struct, scope);
   append_symbol(dictionary, make_declaration(name, tag, scope, file), SymbolTable::Tags, 0);

@@ -68,7 +68,7 @@ TypeDescriptor* enter_namespace(Dictionary& dictionary, const char* name, TypeDe
   std::string qualified = qualified_scope_name(enclosing, name);
   if (TypeDescriptor* existing = find_scope(dictionary, qualified)) {
     if (existing->kind != TypeKind::Namespace) {
-      diag::report_at(diag::MessageKind::Warning, "REDEFSYMB", qualified, where.file, where.line);
+      diag::report_at(diag::MessageKind::Warning, diag::Code::REDEFSYMB, qualified, where.file, where.line);
     }
     return existing;
   }

@@ -50,9 +50,9 @@ constexpr BaseLetter kBaseLetters[] = {
     {'U', kBaseUnsigned, 0, true},    {'F', kBaseFixed, 6, false},  {'E', kBaseExponent, 48, false},
 };
 
-DisplayBaseText failed(std::string code, std::string_view argument) {
+DisplayBaseText failed(diag::Code code, std::string_view argument) {
   DisplayBaseText result;
-  result.error = std::move(code);
+  result.error = code;
   result.argument = std::string(argument);
   return result;
 }
@@ -64,24 +64,24 @@ DisplayBaseText parse_display_base(std::string_view text) {
   if (text.empty()) return result;
   if (text.substr(0, 2) == "16" || text.front() == '2') {
     std::size_t length = text.front() == '2' ? 1 : 2;
-    if (text.size() != length) return failed("BASEINCON", text);
+    if (text.size() != length) return failed(diag::Code::BASEINCON, text);
     result.base = length == 1 ? kBaseBinary : kBaseHexadecimal;
     return result;
   }
   const BaseLetter* letter = nullptr;
   for (const BaseLetter& candidate : kBaseLetters)
     if (std::toupper(static_cast<unsigned char>(text.front())) == candidate.letter) letter = &candidate;
-  if (letter == nullptr) return failed("BASEINCON", text);
+  if (letter == nullptr) return failed(diag::Code::BASEINCON, text);
   std::string_view rest = text.substr(1);
   std::size_t digits = 0;
   while (digits < rest.size() && std::isdigit(static_cast<unsigned char>(rest[digits]))) ++digits;
-  if (digits < rest.size()) return failed("TAILLEERR", text);
+  if (digits < rest.size()) return failed(diag::Code::TAILLEERR, text);
   int size = letter->default_size;
   if (digits > 0) {
-    if (digits > 6) return failed("TAILLEERR", text);
+    if (digits > 6) return failed(diag::Code::TAILLEERR, text);
     size = std::stoi(std::string(rest.substr(0, digits)));
   }
-  if (letter->integer && size % 8 != 0) return failed("TAILLEDIV", rest.substr(0, digits));
+  if (letter->integer && size % 8 != 0) return failed(diag::Code::TAILLEDIV, rest.substr(0, digits));
   result.base = letter->base;
   result.size_given = size != 0;
   result.size = letter->letter == 'U' ? size : -size;
@@ -120,7 +120,7 @@ struct FormatRequest {
   int line;
 };
 
-void report(const FormatRequest& r, diag::MessageKind kind, std::string_view code, std::string_view argument) {
+void report(const FormatRequest& r, diag::MessageKind kind, diag::Code code, std::string_view argument) {
   diag::report_at(kind, code, argument, r.file, r.line);
 }
 
@@ -195,21 +195,21 @@ TypeDescriptor** find_slot(const FormatRequest& r, std::string_view scope, const
                                     : lookup_value_name(the_dictionary(), base::intern(head),
                                                         scope_context(anc_scope(scope)));
   if (entry == nullptr) {
-    report(r, diag::MessageKind::Warning, "IDENTINCO", steps.empty() ? variable : head);
+    report(r, diag::MessageKind::Warning, diag::Code::IDENTINCO, steps.empty() ? variable : head);
     return nullptr;
   }
   TypeDescriptor** slot = &entry->declaration.type;
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const TypeDescriptor* record = record_of(*slot, steps[i].arrow);
     if (record == nullptr) {
-      report(r, diag::MessageKind::Error, "NOMVARINC", r.variable);
+      report(r, diag::MessageKind::Error, diag::Code::NOMVARINC, r.variable);
       return nullptr;
     }
     const Member* member = find_member(record, base::intern(trimmed(steps[i].name)));
     if (member == nullptr) {
       std::string rest;
       for (std::size_t j = i; j < steps.size(); ++j) rest += (j > i ? (steps[j].arrow ? "->" : ".") : "") + steps[j].name;
-      report(r, diag::MessageKind::Error, "CHAMPINCO", trimmed(rest));
+      report(r, diag::MessageKind::Error, diag::Code::CHAMPINCO, trimmed(rest));
       return nullptr;
     }
     slot = &const_cast<Member*>(member)->type;
@@ -230,7 +230,7 @@ TypeDescriptor** descend(const FormatRequest& r, TypeDescriptor** slot, bool ele
     } else if (t != nullptr && t->kind == TypeKind::Pointer) {
       slot = &std::get<PointerData>(*t->data).pointee;
     } else {
-      report(r, diag::MessageKind::Error, "NOMVARINC", r.variable);
+      report(r, diag::MessageKind::Error, diag::Code::NOMVARINC, r.variable);
       return nullptr;
     }
   }
@@ -271,7 +271,7 @@ void anc_set_format(int level, std::string_view scope, std::string_view variable
   DisplayBaseText display;
   if (hash != std::string_view::npos) {
     display = parse_display_base(format_text.substr(hash + 1));
-    if (!display.error.empty()) report(r, diag::MessageKind::Error, display.error, display.argument);
+    if (display.error) report(r, diag::MessageKind::Error, *display.error, display.argument);
   }
   std::string proper = trimmed(format_text.substr(0, hash));
   if (proper.empty()) proper = "int";
@@ -281,7 +281,7 @@ void anc_set_format(int level, std::string_view scope, std::string_view variable
   anc_normalise(variable);
   int pairs = strip_brackets(variable);
   if (pairs < 0) {
-    report(r, diag::MessageKind::Error, "NOMVARINC", variable_expr);
+    report(r, diag::MessageKind::Error, diag::Code::NOMVARINC, variable_expr);
     return;
   }
   TypeDescriptor** slot = find_slot(r, scope, variable);
@@ -301,14 +301,14 @@ void anc_set_format(int level, std::string_view scope, std::string_view variable
     if (c_type != nullptr && diag::warning_count() + diag::error_count() == before)
       chosen = copy_descriptor(dictionary.types, c_type);
     else if (c_type == nullptr && find_format(compacted) == nullptr) {
-      report(r, diag::MessageKind::Error, "TYPEINCON", compacted);
+      report(r, diag::MessageKind::Error, diag::Code::TYPEINCON, compacted);
       return;
     }
   }
   if (chosen == nullptr) {
     row = find_format(compacted);
     if (row == nullptr || *slot == nullptr) {
-      report(r, diag::MessageKind::Error, "TYPEINCON", compacted);
+      report(r, diag::MessageKind::Error, diag::Code::TYPEINCON, compacted);
       return;
     }
     chosen = copy_descriptor(dictionary.types, *slot);
@@ -322,7 +322,7 @@ void anc_set_format(int level, std::string_view scope, std::string_view variable
   FormatState& state = the_format_state();
   for (FormatOverride& existing : state.overrides) {
     if (existing.level == level && existing.slot == slot) {
-      report(r, diag::MessageKind::Warning, "FORMREDEF", variable_expr);
+      report(r, diag::MessageKind::Warning, diag::Code::FORMREDEF, variable_expr);
       existing.new_type = chosen;
       *slot = chosen;
       return;

@@ -4,10 +4,12 @@
 // nesting level (the script block of the FORMAT) and dropped with it.
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "diag/message_codes.h"
 #include "iface/type_descriptor.h"
 
 namespace iface {
@@ -25,14 +27,14 @@ inline constexpr int kFormatKindPointer = 6;
 const std::array<FormatRow, 12>& format_table();
 const FormatRow* find_format(std::string_view name);
 
-// The part after "#": display base and size. `error` is empty, or the code to report with
+// The part after "#": display base and size. `error` is unset, or the code to report with
 // `argument` ("BASEINCON", "TAILLEERR", "TAILLEDIV"); after an error the base is the default and
 // the size 0. `size_given` tells a size written (or a default precision) from none.
 struct DisplayBaseText {
   int base = kBaseDefault;
   int size = 0;
   bool size_given = false;
-  std::string error;
+  std::optional<diag::Code> error;
   std::string argument;
 };
 DisplayBaseText parse_display_base(std::string_view text);

@@ -29,7 +29,7 @@ void gen_open(std::string_view name) {
   GenOutput& out = the_gen_output();
   out.name = std::string(name);
   out.file = std::fopen(out.name.c_str(), "w");
-  if (out.file == nullptr) diag::report_fatal("FICERROPN", out.name);
+  if (out.file == nullptr) diag::report_fatal(diag::Code::FICERROPN, out.name);
   out.depth = 0;
 }
 

@@ -30,7 +30,7 @@ ExprValue flag(bool b) { return ExprValue{b ? 1 : 0, false}; }
 ExprValue divide(ExprParser& p, const ExprValue& a, const ExprValue& b, bool remainder) {
   bool u = a.is_unsigned || b.is_unsigned;
   if (b.v == 0) {
-    if (p.skip == 0) p.message("DIVISZERO", "");
+    if (p.skip == 0) p.message(diag::Code::DIVISZERO, "");
     return make(0, u);
   }
   if (u) return make(remainder ? bits(a) % bits(b) : bits(a) / bits(b), true);
@@ -176,7 +176,7 @@ int ppexpr_lex(ExprValue* value, ExprParser& p) {
       int kind = 0;
       *value = iface::pp::number_value(t.view(), &kind);
       if (kind == 0) return NUMBER;
-      p.message("EXPERRONE", kind == 1 ? "floating point numbers not allowed in #if expressions"
+      p.message(diag::Code::EXPERRONE, kind == 1 ? "floating point numbers not allowed in #if expressions"
                                        : "Invalid token in expression");
       return ERRTOK;
     }
@@ -186,15 +186,15 @@ int ppexpr_lex(ExprValue* value, ExprParser& p) {
       return ok ? NUMBER : ERRTOK;
     }
     case TokKind::String:
-      p.message("EXPERRONE", "double quoted strings not allowed in #if expressions");
+      p.message(diag::Code::EXPERRONE, "double quoted strings not allowed in #if expressions");
       return ERRTOK;
     case TokKind::Punct: {
       int code = punct_token(t.view());
-      if (code == ERRTOK) p.message("EXPERRONE", "Invalid token in expression");
+      if (code == ERRTOK) p.message(diag::Code::EXPERRONE, "Invalid token in expression");
       return code;
     }
     default:
-      p.message("EXPERRONE", "Invalid token in expression");
+      p.message(diag::Code::EXPERRONE, "Invalid token in expression");
       return ERRTOK;
   }
 }

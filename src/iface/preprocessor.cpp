@@ -13,7 +13,7 @@ using diag::MessageKind;
 
 namespace {
 
-void default_hook(MessageKind kind, std::string_view code, std::string_view argument, std::string_view file,
+void default_hook(MessageKind kind, diag::Code code, std::string_view argument, std::string_view file,
                   int line) {
   diag::set_current_file(file);
   diag::set_current_line(line);
@@ -60,7 +60,7 @@ void Engine::define_option(const std::string& item) {
   if (!item.empty() && is_ident_start(item[0]))
     while (i < item.size() && is_ident_char(item[i])) ++i;
   if (i == 0 || (i < item.size() && item[i] != '=')) {
-    message(MessageKind::Warning, "MALFOROPT", "-D" + item);
+    message(MessageKind::Warning, diag::Code::MALFOROPT, "-D" + item);
     return;
   }
   std::string text = "#define " + item.substr(0, i) + " ";
@@ -84,7 +84,7 @@ void Engine::define_option(const std::string& item) {
   run(text, "*Initialization*", 1, LevelKind::Init, discarded);
 }
 
-void Engine::message(MessageKind kind, std::string_view code, std::string_view argument) {
+void Engine::message(MessageKind kind, diag::Code code, std::string_view argument) {
   std::string_view file;
   int line = 0;
   if (!levels_.empty()) {
@@ -107,8 +107,8 @@ void Engine::lex_base(Token& t) {
     if (l.cur.problems) {
       std::uint32_t line = l.cur.line;
       l.cur.line = l.cur.problem_line;
-      if (l.cur.problems & UnterminatedComment) message(MessageKind::Warning, "UNTERCOMM", "");
-      if (l.cur.problems & UnterminatedLiteral) message(MessageKind::Warning, "UNTERSTRI", "");
+      if (l.cur.problems & UnterminatedComment) message(MessageKind::Warning, diag::Code::UNTERCOMM, "");
+      if (l.cur.problems & UnterminatedLiteral) message(MessageKind::Warning, diag::Code::UNTERSTRI, "");
       l.cur.line = line;
       l.cur.problems = 0;
     }
@@ -158,7 +158,7 @@ int Engine::run(std::string_view text, std::string name, std::uint32_t line, Lev
           writer_.token(t, level().name);
           if (out.size() > output_limit_ && !stopped_) {
             stopped_ = true;
-            message(MessageKind::Internal, "NBRECURSI", level().name);
+            message(MessageKind::Internal, diag::Code::NBRECURSI, level().name);
           }
           if (stopped_) abandon_levels(base);
           break;
@@ -194,7 +194,7 @@ void Engine::end() {
   for (const Cond& c : conds_) {
     const char* word = c.kind == CondIfdef ? "ifdef" : c.kind == CondIfndef ? "ifndef"
                      : c.kind == CondElse ? "else" : c.kind == CondElif ? "elif" : "if";
-    hook_(MessageKind::Warning, "UNTERCOND", word, c.file, static_cast<int>(c.line));
+    hook_(MessageKind::Warning, diag::Code::UNTERCOND, word, c.file, static_cast<int>(c.line));
   }
   conds_.clear();
   auto removed = symbols_.unlink_if([](const Symbol& s) { return s.kind == SymbolKind::Macro; });

@@ -24,7 +24,7 @@ struct PreprocessorStart {
 
 // Receives every message of the preprocessor with its position. The default sets the
 // reporting service's current position and calls report_here.
-using PreprocessorReportHook = void (*)(diag::MessageKind kind, std::string_view code, std::string_view argument,
+using PreprocessorReportHook = void (*)(diag::MessageKind kind, diag::Code code, std::string_view argument,
                                         std::string_view file, int line);
 void preprocessor_set_report_hook(PreprocessorReportHook hook);  // null: the default
 

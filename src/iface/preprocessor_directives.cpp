@@ -116,7 +116,7 @@ std::string directory_part(std::string_view path) {
   return std::string(path.substr(0, cut == 0 ? 1 : cut));
 }
 
-void expr_report(void* context, std::string_view code, std::string_view argument) {
+void expr_report(void* context, diag::Code code, std::string_view argument) {
   static_cast<Engine*>(context)->message(MessageKind::Warning, code, argument);
 }
 
@@ -127,8 +127,8 @@ void Engine::read_line(TextLevel& l, std::vector<Token>& out) {
   for (;;) {
     lex_token(l.cur, t);
     if (l.cur.problems) {
-      if (l.cur.problems & UnterminatedComment) message(MessageKind::Warning, "UNTERCOMM", "");
-      if (l.cur.problems & UnterminatedLiteral) message(MessageKind::Warning, "UNTERSTRI", "");
+      if (l.cur.problems & UnterminatedComment) message(MessageKind::Warning, diag::Code::UNTERCOMM, "");
+      if (l.cur.problems & UnterminatedLiteral) message(MessageKind::Warning, diag::Code::UNTERSTRI, "");
       l.cur.problems = 0;
     }
     if (t.kind == TokKind::Newline || t.kind == TokKind::Eof) return;
@@ -187,12 +187,12 @@ void Engine::directive(TextLevel& l) {
 
 void Engine::do_define(const std::vector<Token>& line) {
   if (line.empty() || line[0].kind != TokKind::Ident) {
-    message(MessageKind::Warning, "INVAMACRO", join_tokens(line.data(), line.size()));
+    message(MessageKind::Warning, diag::Code::INVAMACRO, join_tokens(line.data(), line.size()));
     return;
   }
   const Token& name = line[0];
   if (name.view() == "defined") {
-    message(MessageKind::Warning, "INVDEFINE", "defined");
+    message(MessageKind::Warning, diag::Code::INVDEFINE, "defined");
     return;
   }
   auto sym = std::make_unique<Symbol>();
@@ -210,7 +210,7 @@ void Engine::do_define(const std::vector<Token>& line) {
     }
     while (!done) {
       if (i >= n) {
-        message(MessageKind::Warning, "UNTPARDEF", sym->name);
+        message(MessageKind::Warning, diag::Code::UNTPARDEF, sym->name);
         return;
       }
       const Token& p = line[i];
@@ -228,21 +228,21 @@ void Engine::do_define(const std::vector<Token>& line) {
         }
         if (dots != 0) {
           if (dots != 3) {
-            message(MessageKind::Warning, "BADPARDEF", "\"...\" expected");
+            message(MessageKind::Warning, diag::Code::BADPARDEF, "\"...\" expected");
             return;
           }
           sym->variadic = 1;
         }
       } else if (p.is(',') || p.is(')')) {
-        message(MessageKind::Warning, "BADPARDEF", rest(i));
+        message(MessageKind::Warning, diag::Code::BADPARDEF, rest(i));
         return;
       } else {
-        message(MessageKind::Warning, "PARASTART", p.view());
+        message(MessageKind::Warning, diag::Code::PARASTART, p.view());
         names.push_back(p.view());
         ++i;
       }
       if (i >= n) {
-        message(MessageKind::Warning, "UNTPARDEF", sym->name);
+        message(MessageKind::Warning, diag::Code::UNTPARDEF, sym->name);
         return;
       }
       if (line[i].is(')')) {
@@ -250,11 +250,11 @@ void Engine::do_define(const std::vector<Token>& line) {
         break;
       }
       if (!line[i].is(',')) {
-        message(MessageKind::Warning, "BADPARDEF", rest(i));
+        message(MessageKind::Warning, diag::Code::BADPARDEF, rest(i));
         return;
       }
       if (sym->variadic != 0) {
-        message(MessageKind::Warning, "BADPARDEF", "another parameter follow \"...\"");
+        message(MessageKind::Warning, diag::Code::BADPARDEF, "another parameter follow \"...\"");
         return;
       }
       ++i;
@@ -313,7 +313,7 @@ void Engine::do_define(const std::vector<Token>& line) {
       } else if (t.is('#')) {
         int q = k + 1 < raw.size() ? param_index(raw[k + 1]) : -1;
         if (q < 0) {
-          message(MessageKind::Warning, "OPERMACRO", sym->name);
+          message(MessageKind::Warning, diag::Code::OPERMACRO, sym->name);
         } else {
           Token s = raw[k + 1];
           s.kind = TokKind::Param;
@@ -338,7 +338,7 @@ void Engine::do_define(const std::vector<Token>& line) {
   if (old != nullptr) {
     bool same = old->kind == SymbolKind::Macro && old->body_text == sym->body_text &&
                 old->param_text == sym->param_text && old->params == sym->params;
-    if (old->kind != SymbolKind::Constant && !same) message(MessageKind::Warning, "IDENREDEF", sym->name);
+    if (old->kind != SymbolKind::Constant && !same) message(MessageKind::Warning, diag::Code::IDENREDEF, sym->name);
     while ((old = symbols_.find(sym->name)) != nullptr) removed_symbols_.push_back(symbols_.unlink(old));
   }
   symbols_.insert(std::move(sym));
@@ -348,12 +348,12 @@ void Engine::do_undef(const std::vector<Token>& line) {
   if (line.empty() || line[0].kind != TokKind::Ident) return;
   std::string_view name = line[0].view();
   if (name == "defined") {
-    message(MessageKind::Warning, "UNDEFININ", "defined");
+    message(MessageKind::Warning, diag::Code::UNDEFININ, "defined");
     return;
   }
   while (Symbol* s = symbols_.find(name)) {
     if (s->kind != SymbolKind::Macro && s->kind != SymbolKind::Constant)
-      message(MessageKind::Warning, "UNDEFININ", s->name);
+      message(MessageKind::Warning, diag::Code::UNDEFININ, s->name);
     removed_symbols_.push_back(symbols_.unlink(s));
   }
 }
@@ -395,7 +395,7 @@ void Engine::do_include(TextLevel& l, const std::vector<Token>& line, bool next)
     std::string text = join_tokens(expanded.data(), expanded.size());
     give_vector(std::move(expanded));
     if (!ok) {
-      message(MessageKind::Warning, "ERINCLUDE", text);
+      message(MessageKind::Warning, diag::Code::ERINCLUDE, text);
       return;
     }
   }
@@ -404,7 +404,7 @@ void Engine::do_include(TextLevel& l, const std::vector<Token>& line, bool next)
   std::string includer = l.kind == LevelKind::File ? directory_part(l.source.path) : std::string();
   SourceFile src;
   if (!find_include(chain_, name, quoted, from, includer, src)) {
-    message(MessageKind::Fatal, "IMPOUVFIC", name);
+    message(MessageKind::Fatal, diag::Code::IMPOUVFIC, name);
     return;
   }
   if (!once_files_.empty()) {
@@ -484,13 +484,13 @@ void Engine::do_ifdef(TextLevel& l, const std::vector<Token>& line, bool negate)
   bool value = false;
   const char* word = negate ? "ifndef" : "ifdef";
   if (line.empty()) {
-    message(MessageKind::Warning, "NOARGUMEN", word);
+    message(MessageKind::Warning, diag::Code::NOARGUMEN, word);
   } else if (line[0].kind == TokKind::Number) {
-    message(MessageKind::Warning, "STARTDIGI", line[0].view());
+    message(MessageKind::Warning, diag::Code::STARTDIGI, line[0].view());
   } else if (line[0].kind != TokKind::Ident) {
-    message(MessageKind::Warning, "ARGPUNCTU", line[0].view());
+    message(MessageKind::Warning, diag::Code::ARGPUNCTU, line[0].view());
   } else {
-    if (line.size() > 1) message(MessageKind::Warning, "INVALIEND", join_tokens(line.data() + 1, line.size() - 1));
+    if (line.size() > 1) message(MessageKind::Warning, diag::Code::INVALIEND, join_tokens(line.data() + 1, line.size() - 1));
     bool defined = symbols_.find(line[0].view()) != nullptr;
     value = defined != negate;
   }
@@ -499,16 +499,16 @@ void Engine::do_ifdef(TextLevel& l, const std::vector<Token>& line, bool negate)
 }
 
 bool Engine::else_after_else(const Cond& c, std::string_view word) {
-  message(MessageKind::Warning, "ELIFAELSE", word);
+  message(MessageKind::Warning, diag::Code::ELIFAELSE, word);
   std::string where = " " + std::to_string(c.line);
   if (c.file != level().name) where += " file " + c.file;
-  message(MessageKind::Information, "MATCHLINE", where);
+  message(MessageKind::Information, diag::Code::MATCHLINE, where);
   return true;
 }
 
 void Engine::do_else(TextLevel& l, std::string_view word) {
   if (conds_.empty()) {
-    message(MessageKind::Warning, "NOCONDITI", word);
+    message(MessageKind::Warning, diag::Code::NOCONDITI, word);
     return;
   }
   Cond& c = conds_.back();
@@ -524,7 +524,7 @@ void Engine::do_else(TextLevel& l, std::string_view word) {
 
 void Engine::do_elif(TextLevel& l) {
   if (conds_.empty()) {
-    message(MessageKind::Warning, "NOCONDITI", "#elif");
+    message(MessageKind::Warning, diag::Code::NOCONDITI, "#elif");
     return;
   }
   Cond& c = conds_.back();
@@ -541,7 +541,7 @@ void Engine::do_elif(TextLevel& l) {
 
 void Engine::do_endif() {
   if (conds_.empty()) {
-    message(MessageKind::Warning, "UNBAENDIF", "");
+    message(MessageKind::Warning, diag::Code::UNBAENDIF, "");
     return;
   }
   conds_.pop_back();
@@ -695,14 +695,14 @@ void Engine::do_quelt_pragma(TextLevel& l, const std::vector<Token>& line) {
   std::string_view word = line.size() > 1 && line[1].kind == TokKind::Ident ? line[1].view() : std::string_view();
   int k = quelt_keyword(word);
   if (k < 0) {
-    message(MessageKind::Warning, "PRAGMAINC", line.size() > 1 ? line[1].view() : std::string_view());
+    message(MessageKind::Warning, diag::Code::PRAGMAINC, line.size() > 1 ? line[1].view() : std::string_view());
     return;
   }
   std::string_view rest = raw_span(line.data() + 2, line.size() - 2);
   switch (k) {
     case KwInclStd: {
       std::vector<std::string> dirs = split_directories(rest);
-      if (dirs.empty()) message(MessageKind::Warning, "SYNTAXERR", "empty pragma quelt incl_std");
+      if (dirs.empty()) message(MessageKind::Warning, diag::Code::SYNTAXERR, "empty pragma quelt incl_std");
       for (std::string& d : dirs) chain_.add(std::move(d));
       return;
     }
@@ -728,7 +728,7 @@ void Engine::do_quelt_pragma(TextLevel& l, const std::vector<Token>& line) {
         if (eq != std::string_view::npos) text = rest.substr(0, eq);
       }
       if (eq == std::string_view::npos) {
-        message(MessageKind::Warning, "SYNTAXERR", "malformed pragma quelt pragma");
+        message(MessageKind::Warning, diag::Code::SYNTAXERR, "malformed pragma quelt pragma");
         return;
       }
       replacement = trim(rest.substr(eq + 1));
@@ -744,7 +744,7 @@ void Engine::do_quelt_pragma(TextLevel& l, const std::vector<Token>& line) {
     }
     case KwTypeModifier:
       if (line.size() != 3 || line[2].kind != TokKind::Ident) {
-        message(MessageKind::Warning, "TYPMODINC", rest);
+        message(MessageKind::Warning, diag::Code::TYPMODINC, rest);
         return;
       }
       break;
@@ -759,7 +759,7 @@ void Engine::do_message(std::string_view word, const std::vector<Token>& line) {
   std::string text = "#" + std::string(word) + " " + join_tokens(line.data(), line.size());
   std::string_view shown(text);
   if (shown.size() > 511) shown = shown.substr(0, 511);
-  message(MessageKind::Warning, "WARNERR", shown);
+  message(MessageKind::Warning, diag::Code::WARNERR, shown);
   copy_line(text, line);
 }
 

@@ -8,6 +8,7 @@
 // that point into file buffers, macro bodies or the text arena, so no text is copied per
 // token.
 #pragma once
+#include "diag/message_codes.h"
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -86,7 +87,7 @@ class Engine {
 
   SymbolTable& symbols() { return symbols_; }
   bool analysis_on() const { return analysis_on_; }
-  void message(diag::MessageKind kind, std::string_view code, std::string_view argument);
+  void message(diag::MessageKind kind, diag::Code code, std::string_view argument);
 
  private:
   // Token flow (preprocessor_expand.cpp).

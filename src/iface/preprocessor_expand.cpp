@@ -26,7 +26,7 @@ void Engine::give_vector(std::vector<Token>&& v) {
 
 bool Engine::can_push(std::string_view what) {
   if (levels_.size() + ctx_.size() < max_levels) return true;
-  message(MessageKind::Internal, "NBRECURSI", what);
+  message(MessageKind::Internal, diag::Code::NBRECURSI, what);
   return false;
 }
 
@@ -34,13 +34,13 @@ bool Engine::charge(std::size_t bytes) {
   work_ += bytes;
   if (work_ > output_limit_ && !stopped_) {
     stopped_ = true;
-    message(MessageKind::Internal, "NBRECURSI", levels_.empty() ? std::string_view() : std::string_view(level().name));
+    message(MessageKind::Internal, diag::Code::NBRECURSI, levels_.empty() ? std::string_view() : std::string_view(level().name));
   }
   return !stopped_;
 }
 
 void Engine::stop_expansion(std::string_view name) {
-  if (!expansion_stopped_) message(MessageKind::Internal, "NBRECURSI", name);
+  if (!expansion_stopped_) message(MessageKind::Internal, diag::Code::NBRECURSI, name);
   expansion_stopped_ = true;
   // Not done: every open expansion ends here.
   for (std::size_t i = ctx_.size(); i-- > 0 && ctx_[i].kind == CtxKind::Macro;) ctx_[i].pos = ctx_[i].n;
@@ -193,7 +193,7 @@ bool Engine::collect_args(Symbol* m, MacroArgs& args) {
     if (t.kind == TokKind::Eof || t.kind == TokKind::End) {
       // The level (or list) keeps answering Eof / End, so nothing is pushed back: the
       // expansion of what was collected comes first.
-      message(MessageKind::Warning, "ERRINLINE", "unterminated macro call");
+      message(MessageKind::Warning, diag::Code::ERRINLINE, "unterminated macro call");
       args.start.push_back(static_cast<std::uint32_t>(args.toks.size()));
       return false;
     }
@@ -229,20 +229,20 @@ void Engine::check_arg_count(Symbol* m, MacroArgs& args) {
   if (given == 1 && args.start[1] == args.start[0]) given = 0;
   std::size_t params = static_cast<std::size_t>(m->params);
   if (params == 0) {
-    if (given > 0) message(MessageKind::Warning, "ARGTOMACR", m->name);
+    if (given > 0) message(MessageKind::Warning, diag::Code::ARGTOMACR, m->name);
   } else if (given < params) {
     bool only_variadic_missing = m->variadic != 0 && given == params - 1;
     if (!only_variadic_missing) {
       if (given == 0) {
         // A one-parameter macro called as F() receives one empty argument, as in standard C
         // (glibc's __STRING () relies on it): quiet in every mode.
-        if (params != 1) message(MessageKind::Warning, "NOARTOMAC", m->name);
+        if (params != 1) message(MessageKind::Warning, diag::Code::NOARTOMAC, m->name);
       } else {
-        message(MessageKind::Warning, "NBARGMACR", m->name);
+        message(MessageKind::Warning, diag::Code::NBARGMACR, m->name);
       }
     }
   } else if (given > params && m->variadic == 0) {
-    message(MessageKind::Warning, "TOMANYARG", m->name);
+    message(MessageKind::Warning, diag::Code::TOMANYARG, m->name);
   }
   // Missing arguments are empty.
   while (args.count() < params) args.start.push_back(static_cast<std::uint32_t>(args.toks.size()));
@@ -250,7 +250,7 @@ void Engine::check_arg_count(Symbol* m, MacroArgs& args) {
     std::size_t length = 0;
     for (std::uint32_t i = args.start[params - 1]; i < args.start[params]; ++i)
       length += args.toks[i].len + ((args.toks[i].flags & Spaced) ? 1 : 0);
-    if (length > max_variadic_text) message(MessageKind::Internal, "TOMANYARG", m->name);
+    if (length > max_variadic_text) message(MessageKind::Internal, diag::Code::TOMANYARG, m->name);
   }
 }
 
@@ -442,7 +442,7 @@ void Engine::handle_defined(Token& t) {
     Symbol* s = symbols_.find(a.view());
     value = s != nullptr && s->kind != SymbolKind::Defined;
   } else {
-    message(MessageKind::Warning, "ERDEFINED", "");
+    message(MessageKind::Warning, diag::Code::ERDEFINED, "");
   }
   std::uint32_t line = t.line;
   t = Token{};

@@ -5,7 +5,7 @@
 
 namespace iface::pp {
 
-void ExprParser::message(std::string_view code, std::string_view argument) {
+void ExprParser::message(diag::Code code, std::string_view argument) {
   if (quiet || reported) return;
   reported = true;
   if (report != nullptr) report(context, code, argument);
@@ -124,11 +124,11 @@ bool next_char(std::string_view body, std::size_t* i, bool wide, ExprParser& par
         ++digits;
       }
       if (digits == 0) {
-        parser.message("NOHEXDIGI", "");
+        parser.message(diag::Code::NOHEXDIGI, "");
         return false;
       }
       if (!wide && (v > 0xFF || digits > 16)) {
-        parser.message("NOFITBYTE", "");
+        parser.message(diag::Code::NOFITBYTE, "");
         return false;
       }
       *out = v;
@@ -140,13 +140,13 @@ bool next_char(std::string_view body, std::size_t* i, bool wide, ExprParser& par
         for (int k = 0; k < 2 && *i < body.size() && body[*i] >= '0' && body[*i] <= '7'; ++k)
           v = (v << 3) | static_cast<unsigned>(body[(*i)++] - '0');
         if (!wide && v > 0xFF) {
-          parser.message("NOFITBYTE", "");
+          parser.message(diag::Code::NOFITBYTE, "");
           return false;
         }
         *out = v;
         return true;
       }
-      parser.message("SEQUEINCO", "");
+      parser.message(diag::Code::SEQUEINCO, "");
       *out = static_cast<unsigned char>(e);
       return true;
   }
@@ -161,7 +161,7 @@ ExprValue character_value(const Token& token, ExprParser& parser, bool* ok) {
   std::string_view body = text.substr(quote + 1);
   if (!body.empty() && body.back() == '\'') body.remove_suffix(1);
   if (body.empty()) {
-    parser.message("EXPERRONE", "Invalid token in expression");
+    parser.message(diag::Code::EXPERRONE, "Invalid token in expression");
     *ok = false;
     return {};
   }
@@ -208,18 +208,18 @@ std::intmax_t evaluate_condition(const Token* tokens, std::size_t count, bool ch
   parser.report = report;
   parser.context = context;
   if (count == 0) {
-    parser.message("EMPTYEXPR", "");
+    parser.message(diag::Code::EMPTYEXPR, "");
     return 0;
   }
   if (ppexpr_parse(parser) == 0) return parser.reported ? 0 : (parser.result.v != 0 ? 1 : 0);
   if (parser.overflow) {
-    parser.message("EXPERRONE", "yacc stack overflow");
+    parser.message(diag::Code::EXPERRONE, "yacc stack overflow");
   } else if (!parser.reported) {
     // A complete expression followed by more tokens, or a plain syntax error.
     if (parser.last > 0 && parser.last < count && parses(tokens, parser.last, char_unsigned))
-      parser.message("ERRAFTEND", "");
+      parser.message(diag::Code::ERRAFTEND, "");
     else
-      parser.message("EXPERRONE", "syntax error");
+      parser.message(diag::Code::EXPERRONE, "syntax error");
   }
   return 0;
 }

@@ -1,6 +1,7 @@
 // Evaluation of #if / #elif conditions: the macro-expanded token list is parsed by a bison
 // grammar (pp_expr.y) and computed in the widest integer type with C's unsigned rules.
 #pragma once
+#include "diag/message_codes.h"
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -10,7 +11,7 @@
 namespace iface::pp {
 
 // Receives the evaluator's messages: a code and its parameter text.
-using ExprReport = void (*)(void* context, std::string_view code, std::string_view argument);
+using ExprReport = void (*)(void* context, diag::Code code, std::string_view argument);
 
 struct ExprValue {
   std::intmax_t v = 0;
@@ -32,7 +33,7 @@ struct ExprParser {
   ExprReport report = nullptr;
   void* context = nullptr;
 
-  void message(std::string_view code, std::string_view argument);
+  void message(diag::Code code, std::string_view argument);
 };
 
 // The value of a condition; 0 after any message. `tokens` holds no End token.

@@ -67,7 +67,7 @@ void report_bad_construction(std::string_view word, const TypeDescriptor* type, 
     argument += ' ';
     argument += name;
   }
-  diag::report_at(diag::MessageKind::Warning, "CONSTRUCT", argument, where.file, where.line);
+  diag::report_at(diag::MessageKind::Warning, diag::Code::CONSTRUCT, argument, where.file, where.line);
 }
 
 // The composition on a base type; null when the words clash.

@@ -32,13 +32,13 @@ struct Builder {
   std::unordered_map<const ExprNode*, std::pair<int, int>> index_ranges;
 };
 
-void report(const Builder& b, diag::MessageKind kind, std::string_view code, std::string_view argument) {
+void report(const Builder& b, diag::MessageKind kind, diag::Code code, std::string_view argument) {
   diag::report_at(kind, code, argument, b.file, b.line);
 }
-void error(const Builder& b, std::string_view code, std::string_view argument) {
+void error(const Builder& b, diag::Code code, std::string_view argument) {
   report(b, diag::MessageKind::Error, code, argument);
 }
-void warning(const Builder& b, std::string_view code, std::string_view argument) {
+void warning(const Builder& b, diag::Code code, std::string_view argument) {
   report(b, diag::MessageKind::Warning, code, argument);
 }
 
@@ -104,7 +104,7 @@ bool check_list(Builder& b, const ExprNode* list) {
     }
     if (is_others(item->first)) {
       if (item->next != nullptr) {
-        error(b, "ENDOTHERS", list_text);
+        error(b, diag::Code::ENDOTHERS, list_text);
         return false;
       }
     } else {
@@ -112,7 +112,7 @@ bool check_list(Builder& b, const ExprNode* list) {
     }
   }
   if (positional && designated) {
-    error(b, "VARPOSNAM", list_text);
+    error(b, diag::Code::VARPOSNAM, list_text);
     return false;
   }
   if (all_designated && designated) {
@@ -122,7 +122,7 @@ bool check_list(Builder& b, const ExprNode* list) {
       if (item->kind != ExprKind::Designated || is_others(item->first)) continue;
       if (is_field_designator(item->first)) {
         if (std::find(fields.begin(), fields.end(), item->first->name) != fields.end()) {
-          error(b, "STRFLDALR", list_text);
+          error(b, diag::Code::STRFLDALR, list_text);
           return false;
         }
         fields.push_back(item->first->name);
@@ -133,7 +133,7 @@ bool check_list(Builder& b, const ExprNode* list) {
     for (std::size_t i = 0; i < ranges.size(); ++i)
       for (std::size_t j = i + 1; j < ranges.size(); ++j)
         if (ranges[i].first <= ranges[j].second && ranges[j].first <= ranges[i].second) {
-          error(b, "COMBNDSEC", list_text);
+          error(b, diag::Code::COMBNDSEC, list_text);
           return false;
         }
   }
@@ -146,7 +146,7 @@ bool check_list(Builder& b, const ExprNode* list) {
 bool check_shape(Builder& b, const ExprNode* value, std::string_view list_text) {
   if (value->kind == ExprKind::Designated) {
     if (value->second == nullptr || value->second->kind == ExprKind::Empty) {
-      error(b, "FORBEMPTY", list_text);
+      error(b, diag::Code::FORBEMPTY, list_text);
       return false;
     }
     return check_shape(b, value->second, list_text);
@@ -170,12 +170,12 @@ bool is_nonil(const ExprNode* value) { return value->text == "NONIL"; }
 // The type check of one scalar value: "INCOMPTYP" (warning) for incompatible classes.
 void check_value(Builder& b, int element_class, const ExprNode* value) {
   if (is_nonil(value)) {
-    if (!classes_compatible(element_class, kClassNoNil)) warning(b, "INCOMPTYP", text_of(value));
+    if (!classes_compatible(element_class, kClassNoNil)) warning(b, diag::Code::INCOMPTYP, text_of(value));
     return;
   }
   const TypeDescriptor* type = value_type(b, value);
   if (type == nullptr) return;  // the typing step reported why
-  if (!classes_compatible(element_class, type_class_of(type))) warning(b, "INCOMPTYP", text_of(value));
+  if (!classes_compatible(element_class, type_class_of(type))) warning(b, diag::Code::INCOMPTYP, text_of(value));
 }
 
 struct Position {
@@ -211,7 +211,7 @@ void scalar(Builder& b, const char* name, const TypeDescriptor* type, const Expr
     value = value->second;
   }
   if (value->kind == ExprKind::BraceList) {
-    error(b, "INCOMPTYP", text_of(value));
+    error(b, diag::Code::INCOMPTYP, text_of(value));
     return;
   }
   if (value->kind == ExprKind::Range) {
@@ -246,7 +246,7 @@ int array_high(Builder& b, const TypeDescriptor* array, const char* name, bool* 
   }
   *known = !bound.empty();
   if (bound.empty()) {
-    warning(b, "CHAMPINCO", name != nullptr ? name : "");
+    warning(b, diag::Code::CHAMPINCO, name != nullptr ? name : "");
     return -1;
   }
   std::unique_ptr<ExprTree> tree = parse_expression("(" + bound + ")-1", query_expression_context("", b.file, b.line));
@@ -295,7 +295,7 @@ void walk_array(Builder& b, const char* name, const TypeDescriptor* array, const
           element_name = item->first->name;
           at = all;
         } else if (is_field_designator(item->first)) {
-          warning(b, "CHAMPINCO", text_of(item->first));
+          warning(b, diag::Code::CHAMPINCO, text_of(item->first));
         } else {
           auto [low, high] = index_range(b, item->first);
           at = {low, high};
@@ -336,7 +336,7 @@ void walk_union(Builder& b, const char* name, const TypeDescriptor* type, const 
   std::vector<const Member*> members = data_members(type);
   if (value->kind == ExprKind::BraceList) {
     if (item_count(value) >= 2) {
-      error(b, "ONEFLDUNN", text_of(value));
+      error(b, diag::Code::ONEFLDUNN, text_of(value));
     } else if (value->items != nullptr && value->items->kind != ExprKind::Empty) {
       const ExprNode* item = value->items;
       std::size_t chosen = 0;
@@ -346,7 +346,7 @@ void walk_union(Builder& b, const char* name, const TypeDescriptor* type, const 
         chosen = members.size();
         for (std::size_t i = 0; i < members.size(); ++i)
           if (is_field_designator(item->first) && members[i]->name == item->first->name) chosen = i;
-        if (chosen == members.size()) warning(b, "CHAMPINCO", text_of(item->first));
+        if (chosen == members.size()) warning(b, diag::Code::CHAMPINCO, text_of(item->first));
       }
       if (chosen < members.size()) {
         begin->selected_member = static_cast<int>(chosen);
@@ -371,7 +371,7 @@ void walk_designated_struct(Builder& b, const std::vector<const Member*>& member
     bool known = false;
     for (const Member* member : members)
       if (is_field_designator(item->first) && member->name == item->first->name) known = true;
-    if (!known) warning(b, "CHAMPINCO", text_of(item));
+    if (!known) warning(b, diag::Code::CHAMPINCO, text_of(item));
   }
   for (const Member* member : members) {
     const ExprNode* chosen = nullptr;
@@ -386,7 +386,7 @@ void walk_designated_struct(Builder& b, const std::vector<const Member*>& member
 void walk_positional_struct(Builder& b, const TypeDescriptor* type, const std::vector<const Member*>& members,
                             const ExprNode* list, bool whole) {
   if (!compound_data(type)->bases.empty() && list->items != nullptr && list->items->kind != ExprKind::Empty) {
-    error(b, "INHERITED", text_of(list));
+    error(b, diag::Code::INHERITED, text_of(list));
     return;
   }
   int count = item_count(list);
@@ -394,7 +394,7 @@ void walk_positional_struct(Builder& b, const TypeDescriptor* type, const std::v
   const ExprNode* item = list->items;
   for (int i = 0; i + 1 < count; ++i, item = item->next, ++next) {
     if (next >= members.size()) {
-      error(b, "NBVALINCO", text_of(list));
+      error(b, diag::Code::NBVALINCO, text_of(list));
       return;
     }
     if (item->kind != ExprKind::Empty) walk(b, members[next]->name, members[next]->type, item, whole);
@@ -405,7 +405,7 @@ void walk_positional_struct(Builder& b, const TypeDescriptor* type, const std::v
     return;
   }
   if (next >= members.size()) {
-    error(b, "NBVALINCO", text_of(list));
+    error(b, diag::Code::NBVALINCO, text_of(list));
     return;
   }
   if (item->kind != ExprKind::Empty) walk(b, members[next]->name, members[next]->type, item, whole);
@@ -478,7 +478,7 @@ int anc_build_value_checks(std::string_view name, std::string_view assignment_te
     type = type_expression(variable->root, b.scope);
   }
   if (value_failed || value == nullptr || value->root == nullptr || type == nullptr) {
-    error(b, "VARNOGOOD", name);
+    error(b, diag::Code::VARNOGOOD, name);
     return 0;
   }
   add(b, kCheckHead, nullptr, false);
@@ -492,7 +492,7 @@ int anc_build_value_checks(std::string_view name, std::string_view assignment_te
   walk(b, label, type, value->root, false);
   if (messages_so_far() != before) {
     anc_free_value_checks(b.head);
-    error(b, "VARNOGOOD", name);
+    error(b, diag::Code::VARNOGOOD, name);
     return 0;
   }
   list = b.head;

@@ -16,8 +16,8 @@ struct Evaluator {
   bool reported = false;
 };
 
-std::int32_t give_up(Evaluator& e, std::string_view code, std::string_view argument) {
-  if (!e.reported) diag::report_at(code == "DIVBYZERO" ? diag::MessageKind::Error : diag::MessageKind::Warning, code,
+std::int32_t give_up(Evaluator& e, diag::Code code, std::string_view argument) {
+  if (!e.reported) diag::report_at(code == diag::Code::DIVBYZERO ? diag::MessageKind::Error : diag::MessageKind::Warning, code,
                                    argument, e.file, e.line);
   e.reported = true;
   return 0;
@@ -38,7 +38,7 @@ std::int32_t eval_binary(Evaluator& e, const ExprNode* node) {
     case TokenKind::Star: return wrap(ua * ub);
     case TokenKind::Slash:
     case TokenKind::Percent:
-      if (b == 0) return give_up(e, "DIVBYZERO", "");
+      if (b == 0) return give_up(e, diag::Code::DIVBYZERO, "");
       if (a == INT32_MIN && b == -1) return node->op == TokenKind::Slash ? a : 0;
       return node->op == TokenKind::Slash ? a / b : a % b;
     case TokenKind::Less: return a < b;
@@ -54,7 +54,7 @@ std::int32_t eval_binary(Evaluator& e, const ExprNode* node) {
     case TokenKind::OrOr: return a || b;
     case TokenKind::ShiftLeft: return wrap(ua << (ub % 32));
     case TokenKind::ShiftRight: return a >> (ub % 32);
-    default: return give_up(e, "CONSTINIT", node->text);
+    default: return give_up(e, diag::Code::CONSTINIT, node->text);
   }
 }
 
@@ -66,7 +66,7 @@ std::int32_t eval_identifier(Evaluator& e, const ExprNode* node) {
     for (const Enumerator& enumerator : enum_data(strip_typedefs(entry->declaration.type))->enumerators)
       if (enumerator.name == node->name) return static_cast<std::int32_t>(enumerator.value);
   }
-  return give_up(e, "CONSTINIT", name);
+  return give_up(e, diag::Code::CONSTINIT, name);
 }
 
 std::int32_t eval(Evaluator& e, const ExprNode* node) {
@@ -74,7 +74,7 @@ std::int32_t eval(Evaluator& e, const ExprNode* node) {
   switch (node->kind) {
     case ExprKind::Literal: {
       std::int64_t value = 0;
-      if (node->literal != TokenKind::IntegerConstant) return give_up(e, "CONSTINIT", node->text);
+      if (node->literal != TokenKind::IntegerConstant) return give_up(e, diag::Code::CONSTINIT, node->text);
       if (!base::wide_to_int64(node->value, &value)) {
         std::uint64_t unsigned_value = 0;
         base::wide_to_uint64(node->value, &unsigned_value);
@@ -89,10 +89,10 @@ std::int32_t eval(Evaluator& e, const ExprNode* node) {
       if (node->op == TokenKind::Minus) return wrap(0u - static_cast<std::uint32_t>(a));
       if (node->op == TokenKind::Bang) return !a;
       if (node->op == TokenKind::Tilde) return ~a;
-      return give_up(e, "CONSTINIT", node->text);
+      return give_up(e, diag::Code::CONSTINIT, node->text);
     }
     case ExprKind::Binary: return eval_binary(e, node);
-    default: return give_up(e, "CONSTINIT", node->text);
+    default: return give_up(e, diag::Code::CONSTINIT, node->text);
   }
 }
 

@@ -1,5 +1,6 @@
 // State shared by the script grammar's actions and its token and error hooks.
 #pragma once
+#include "diag/message_codes.h"
 #include "script/reader.h"
 #include "script/syntax_tree.h"
 #include "script/tree_build.h"
@@ -22,6 +23,6 @@ struct ParseContext {
 };
 
 // The message code for a syntax error on `token`, or null when the token has no entry.
-const char* syntax_error_code(int token);
+const diag::Code* syntax_error_code(int token);
 
 }  // namespace script

@@ -37,16 +37,16 @@ namespace script {
 void ParseContext::syntax_error_at(int token, const SourcePosition& at) const {
   if (reader->at_end_of_input()) {
     SourcePosition end = reader->current_position();
-    diag::report_at(diag::MessageKind::Error, "UNEXPTEOF", "", end.file ? end.file : "", end.line);
+    diag::report_at(diag::MessageKind::Error, diag::Code::UNEXPTEOF, "", end.file ? end.file : "", end.line);
     return;
   }
-  const char* code = syntax_error_code(token);
+  const diag::Code* code = syntax_error_code(token);
   const char* file = at.file ? at.file : "";
   if (code == nullptr) {
-    diag::report_at(diag::MessageKind::Internal, "STXNOMESS", std::to_string(token), file, at.line);
+    diag::report_at(diag::MessageKind::Internal, diag::Code::STXNOMESS, std::to_string(token), file, at.line);
     return;
   }
-  diag::report_at(diag::MessageKind::Error, code, "", file, at.line);
+  diag::report_at(diag::MessageKind::Error, *code, "", file, at.line);
 }
 
 namespace {

@@ -75,7 +75,7 @@ ScriptReader::Input ScriptReader::open_input(const std::string& name, std::strin
 
 void ScriptReader::open_script(const std::string& name) {
   std::string bytes;
-  if (!read_whole_file(name, bytes)) diag::report_fatal("FICNOTOPN", name);
+  if (!read_whole_file(name, bytes)) diag::report_fatal(diag::Code::FICNOTOPN, name);
   open_script_text(name, std::move(bytes));
 }
 
@@ -118,7 +118,7 @@ int ScriptReader::raw_char() {
 int ScriptReader::read_char() {
   if (token_.size() > token_text_limit) {
     SourcePosition at = current_position();
-    diag::report_at(diag::MessageKind::Fatal, "LEXTKTLNG", token_, at.file ? at.file : "", at.line);
+    diag::report_at(diag::MessageKind::Fatal, diag::Code::LEXTKTLNG, token_, at.file ? at.file : "", at.line);
   }
   for (;;) {
     int c = raw_char();
@@ -706,12 +706,12 @@ void ScriptReader::include_file(const std::string& string_token, const SourcePos
       }
     }
   }
-  if (found.empty()) diag::report_at(diag::MessageKind::Fatal, "CANNOTOPN", name, at_file, at.line);
+  if (found.empty()) diag::report_at(diag::MessageKind::Fatal, diag::Code::CANNOTOPN, name, at_file, at.line);
 
   auto is_active = [&](const Input& input) { return input.file != nullptr && input.file->name == found; };
   bool loop = is_active(input_);
   for (const Input& frame : include_stack_) loop = loop || is_active(frame);
-  if (loop) diag::report_at(diag::MessageKind::Fatal, "INCLOOPDT", "", at_file, at.line);
+  if (loop) diag::report_at(diag::MessageKind::Fatal, diag::Code::INCLOOPDT, "", at_file, at.line);
 
   input_.include_name = include_name_;
   include_name_ = false;
@@ -721,7 +721,7 @@ void ScriptReader::include_file(const std::string& string_token, const SourcePos
   int number = input_.file->entry.number;
   for (const Input& frame : include_stack_) {
     if (frame.file != nullptr && frame.file->entry.number == number) {
-      diag::report_at(diag::MessageKind::Fatal, "INCLOOPDT", "", at_file, at.line);
+      diag::report_at(diag::MessageKind::Fatal, diag::Code::INCLOOPDT, "", at_file, at.line);
     }
   }
 }

@@ -28,7 +28,7 @@ int register_file(FileTable& table, long identity_key, std::uint16_t crc) {
   for (std::size_t i = 0; i < table.rows.size(); ++i) {
     if (table.rows[i].identity_key == identity_key && table.rows[i].crc == crc) return static_cast<int>(i) + 1;
   }
-  if (table.rows.size() >= static_cast<std::size_t>(file_table_limit)) diag::report_fatal("INCLOVFLW");
+  if (table.rows.size() >= static_cast<std::size_t>(file_table_limit)) diag::report_fatal(diag::Code::INCLOVFLW);
   table.rows.push_back({identity_key, crc});
   return static_cast<int>(table.rows.size());
 }
@@ -36,7 +36,7 @@ int register_file(FileTable& table, long identity_key, std::uint16_t crc) {
 std::string working_directory() {
   std::string buffer(path_buffer_size * 2, '\0');
   while (getcwd(buffer.data(), buffer.size()) == nullptr) {
-    if (errno != ERANGE || buffer.size() > (1u << 20)) diag::report_internal("SIZBUFOVL");
+    if (errno != ERANGE || buffer.size() > (1u << 20)) diag::report_internal(diag::Code::SIZBUFOVL);
     buffer.resize(buffer.size() * 2);
   }
   buffer.resize(buffer.find('\0'));
@@ -45,12 +45,12 @@ std::string working_directory() {
 
 std::string absolute_directory_of(const std::string& name, const std::string& cwd) {
   if (!has_directory_part(name)) {
-    if (cwd.size() >= path_buffer_size) diag::report_internal("SIZBUFOVL");
+    if (cwd.size() >= path_buffer_size) diag::report_internal(diag::Code::SIZBUFOVL);
     return cwd;
   }
   std::string directory = base::directory_of(name);
   if (base::is_absolute_path(directory)) return directory;
-  if (cwd.size() + 1 + directory.size() >= path_buffer_size) diag::report_internal("SIZBUFOVL");
+  if (cwd.size() + 1 + directory.size() >= path_buffer_size) diag::report_internal(diag::Code::SIZBUFOVL);
   return base::join_path(cwd, directory);
 }
 

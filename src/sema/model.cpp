@@ -10,12 +10,12 @@ namespace sema {
 namespace {
 
 [[noreturn]] void unknown_entry_kind(int kind) {
-  diag::report_at(diag::MessageKind::Internal, "ENTCODUNK", std::to_string(kind), "", 0);
+  diag::report_at(diag::MessageKind::Internal, diag::Code::ENTCODUNK, std::to_string(kind), "", 0);
   std::abort();  // not reached: an internal message ends the run
 }
 
 [[noreturn]] void unknown_descriptor_kind(int kind) {
-  diag::report_at(diag::MessageKind::Internal, "DSCCODUNK", std::to_string(kind), "", 0);
+  diag::report_at(diag::MessageKind::Internal, diag::Code::DSCCODUNK, std::to_string(kind), "", 0);
   std::abort();  // not reached
 }
 
@@ -81,7 +81,7 @@ void link_after(Scope* scope, Entry* entry, Entry* before) {
 Entry* make_checked_entry(Model& model, Scope* scope, EntryKind kind, std::string_view name, const Position& at) {
   int number = static_cast<int>(kind);
   if (number < first_entry_kind || number > last_entry_kind) unknown_entry_kind(number);
-  if (scope == nullptr) diag::report_at(diag::MessageKind::Internal, "SCPBADPTR", "", "", 0);
+  if (scope == nullptr) diag::report_at(diag::MessageKind::Internal, diag::Code::SCPBADPTR, "", "", 0);
   Entry* entry = model.make_entry();
   entry->scope = scope;
   entry->kind = kind;

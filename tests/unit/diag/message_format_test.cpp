@@ -107,8 +107,8 @@ TEST_F(MessageFormatTest, EndOfRunTexts) {
 TEST_F(MessageFormatTest, ReportAtWritesTheLineAndCountsIt) {
   diag::reset_reporting();
   ::testing::internal::CaptureStderr();
-  diag::report_at(MessageKind::Error, "CANNOTOPN", "x.h", "a.pts", 3);
-  diag::report_at(MessageKind::Warning, "NOEXEINST", "", "", 0);
+  diag::report_at(MessageKind::Error, diag::Code::CANNOTOPN, "x.h", "a.pts", 3);
+  diag::report_at(MessageKind::Warning, diag::Code::NOEXEINST, "", "", 0);
   std::string printed = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(printed,
             "Qandor-E-CANNOTOPN,  [a.pts:3] Cannot open file x.h\n"

@@ -13,10 +13,10 @@ struct Eval {
   std::string argument;
 };
 
-void note(void* context, std::string_view code, std::string_view argument) {
+void note(void* context, diag::Code code, std::string_view argument) {
   auto* e = static_cast<Eval*>(context);
   if (!e->codes.empty()) e->codes += ' ';
-  e->codes += code;
+  e->codes += diag::code_name(code);
   e->argument = argument;
 }
 

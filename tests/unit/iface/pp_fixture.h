@@ -26,9 +26,9 @@ inline std::vector<Message>& messages() {
   return m;
 }
 
-inline void capture(diag::MessageKind kind, std::string_view code, std::string_view argument, std::string_view file,
+inline void capture(diag::MessageKind kind, diag::Code code, std::string_view argument, std::string_view file,
                     int line) {
-  messages().push_back(Message{kind, std::string(code), std::string(argument), std::string(file), line});
+  messages().push_back(Message{kind, std::string(diag::code_name(code)), std::string(argument), std::string(file), line});
 }
 
 class Pp : public ::testing::Test {

@@ -8,7 +8,7 @@ namespace {
 
 std::string parsed(std::string_view text) {
   DisplayBaseText d = parse_display_base(text);
-  return std::to_string(d.base) + " " + std::to_string(d.size) + (d.error.empty() ? "" : " " + d.error + ":" + d.argument);
+  return std::to_string(d.base) + " " + std::to_string(d.size) + (d.error ? " " + std::string(diag::code_name(*d.error)) + ":" + d.argument : "");
 }
 
 TEST(DisplayBase, LettersNumbersAndSizes) {

@@ -9,8 +9,8 @@
 namespace {
 
 std::string code_of(int token) {
-  const char* code = script::syntax_error_code(token);
-  return code == nullptr ? "(none)" : code;
+  const diag::Code* code = script::syntax_error_code(token);
+  return code == nullptr ? "(none)" : diag::code_name(*code);
 }
 
 TEST(SyntaxErrorCode, SharedRowsAndTokenClasses) {

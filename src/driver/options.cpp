@@ -335,7 +335,8 @@ std::string build_effective_line(const char* program) {
   line += ' ';
   line += root_name();
   append_list(line, "INCL", include_dirs());
-  append_text(line, "SET", filter_letters());
+  // The letters as given: they are checked when the run reads them, after the banner.
+  append_text(line, "SET", given_value(OptSET));
   append_list(line, "DEFINE", defines());
   append_text(line, "STD_DEFINE", std_define_file());
   append_text(line, "STUDIO_LOG", studio_log_file());

@@ -40,6 +40,7 @@ void report_banner() {
 
 // Steps 9 to 12: the values every later phase is handed.
 void read_options(RunContext& run) {
+  filter_letters();  // letters other than 'A'..'Z': fatal "BADFLTVAL", after the banner
   run.interface_files = interface_files();
   run.root = root_name();
   run.thread_routine = thread_routine_name(thread_routine(), run.root);

@@ -239,8 +239,15 @@ TEST_F(FatalAccessors, BeforeDecoding) {
 }
 
 TEST_F(FatalAccessors, FilterLetters) {
-  EXPECT_EXIT(decode_uncaptured({"s", "i", "r", "-SET=Ab"}), testing::ExitedWithCode(7),
+  // Decoding keeps the letters as given (the effective line shows them); reading them checks them.
+  Decoded result = decode({"s", "i", "r", "-SET=Ab"});
+  ASSERT_TRUE(result.ok);
+  EXPECT_EQ(result.effective, "qmkprepro s i r -SET=Ab -FAST -LOG");
+  EXPECT_EXIT(driver::filter_letters(), testing::ExitedWithCode(7),
               "Qandor-F-BADFLTVAL,  Incorrect -SET option : filters must be upper case letters\n");
+  ASSERT_TRUE(decode({"s", "i", "r", "-SET=AZ"}).ok);
+  ASSERT_NE(driver::filter_letters(), nullptr);
+  EXPECT_EQ(*driver::filter_letters(), "AZ");
 }
 
 TEST_F(FatalAccessors, BufferSize) {

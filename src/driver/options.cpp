@@ -335,8 +335,7 @@ std::string build_effective_line(const char* program) {
   line += ' ';
   line += root_name();
   append_list(line, "INCL", include_dirs());
-  // The letters as given: they are checked when the run reads them, after the banner.
-  append_text(line, "SET", given_value(OptSET));
+  append_text(line, "SET", filter_letters());
   append_list(line, "DEFINE", defines());
   append_text(line, "STD_DEFINE", std_define_file());
   append_text(line, "STUDIO_LOG", studio_log_file());
@@ -439,15 +438,7 @@ std::string root_name() { return positional_text(RootArg); }
 
 const std::vector<std::string>& include_dirs() { return option_values(OptINCL); }
 
-const std::string* filter_letters() {
-  const std::string* letters = given_value(OptSET);
-  if (letters != nullptr) {
-    for (char c : *letters) {
-      if (c < 'A' || c > 'Z') diag::report_fatal("BADFLTVAL");
-    }
-  }
-  return letters;
-}
+const std::string* filter_letters() { return given_value(OptSET); }
 
 const std::vector<std::string>& defines() { return option_values(OptDEFINE); }
 const std::string* std_define_file() { return given_value(OptSTD_DEFINE); }

@@ -1,23 +1,21 @@
 #include "driver/interface_phase.h"
 
-#include "driver/options.h"
 #include "iface/anc_session.h"
 
 namespace driver {
 
-InterfacePhaseInput interface_phase_input(const std::vector<std::string>& interface_files,
-                                          const std::string& definitions_file) {
+InterfacePhaseInput interface_phase_input(const RunOptions& options, const std::string& definitions_file) {
   InterfacePhaseInput input;
-  input.restriction = restriction();
-  input.include_dirs = include_dirs();
-  input.defines = defines();
+  input.restriction = options.restriction;
+  input.include_dirs = options.include_dirs;
+  input.defines = options.defines;
   input.definitions_file = definitions_file;
-  input.interface_files = interface_files;
+  input.interface_files = options.interface_files;
   return input;
 }
 
 void start_interface_analysis(const InterfacePhaseInput& input) {
-  iface::anc_begin(input.restriction, input.include_dirs, input.defines, input.definitions_file);
+  iface::anc_begin(static_cast<int>(input.restriction), input.include_dirs, input.defines, input.definitions_file);
   for (const std::string& file : input.interface_files) iface::anc_load_interface_file(file);
 }
 

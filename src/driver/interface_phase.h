@@ -5,19 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "driver/run_options.h"
+
 namespace driver {
 
+// The phase's parameters.
 struct InterfacePhaseInput {
-  int restriction = 2;  // 0 KR, 1 ANSI, 2 not given
+  Restriction restriction = Restriction::NotGiven;
   std::vector<std::string> include_dirs;
   std::vector<std::string> defines;
   std::string definitions_file;  // empty: none
   std::vector<std::string> interface_files;
 };
 
-// The run's values from the decoded command line (the definitions file already named).
-InterfacePhaseInput interface_phase_input(const std::vector<std::string>& interface_files,
-                                          const std::string& definitions_file);
+// The parameters from the run's options and its definitions file (already named; empty: none).
+InterfacePhaseInput interface_phase_input(const RunOptions& options, const std::string& definitions_file);
 void start_interface_analysis(const InterfacePhaseInput& input);
 // May still report "UNTERCOND".
 void end_interface_analysis();

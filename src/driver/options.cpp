@@ -438,15 +438,7 @@ std::string root_name() { return positional_text(RootArg); }
 
 const std::vector<std::string>& include_dirs() { return option_values(OptINCL); }
 
-const std::string* filter_letters() {
-  const std::string* letters = given_value(OptSET);
-  if (letters != nullptr) {
-    for (char c : *letters) {
-      if (c < 'A' || c > 'Z') diag::report_fatal(diag::Code::BADFLTVAL);
-    }
-  }
-  return letters;
-}
+const std::string* filter_letters() { return given_value(OptSET); }
 
 const std::vector<std::string>& defines() { return option_values(OptDEFINE); }
 const std::string* std_define_file() { return given_value(OptSTD_DEFINE); }

@@ -21,12 +21,13 @@ int option_state(std::string_view name);
 const std::string* option_value(int n, int k);
 const std::string* positional_value(int p, int k);
 
-// Accessors; each reports the internal error "INITPBRLM" before a successful decode.
+// Accessors; each reports the internal error "INITPBRLM" before a successful decode. The run
+// reads them once, into its RunOptions (run_options.h).
 std::string script_file();
 std::vector<std::string> interface_files();
 std::string root_name();
 const std::vector<std::string>& include_dirs();
-const std::string* filter_letters();  // null when -SET is absent; not 'A'..'Z' only: fatal "BADFLTVAL"
+const std::string* filter_letters();  // null when -SET is absent; as given (see check_filter_letters)
 const std::vector<std::string>& defines();
 const std::string* std_define_file();
 const std::string* studio_log_file();

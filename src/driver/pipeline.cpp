@@ -11,21 +11,22 @@
 #include "driver/interface_phase.h"
 #include "driver/options.h"
 #include "driver/output_names.h"
+#include "driver/run_options.h"
 #include "script/parse_script.h"
 
 namespace driver {
 
 namespace {
 
-// What the phases are given, read once from the decoded command line.
+// The run record: the options, read once right after decoding, and the names made from them.
+// Phases get their parameters from here (run_options.h says which fields each one takes).
 struct RunContext {
-  std::string effective_line;
-  std::string script;
+  RunOptions options;
+  std::string effective_line;    // TDC generator
+  std::string script;            // the script's name with its default extension: parser, TDC, SPG
   std::string listing;
-  std::vector<std::string> interface_files;
-  std::string root;
-  std::string thread_routine;
-  std::string definitions_file;  // empty: none
+  std::string thread_routine;    // "<start>" named after the root: C++ generator
+  std::string definitions_file;  // -STD_DEFINE with its default extension; empty: none
 };
 
 void report_banner() {
@@ -39,12 +40,11 @@ void report_banner() {
                     QCoreApplication::translate(context, "Copyright (c) 2026 The QMKPREPRO developers").toStdString());
 }
 
-// Steps 9 to 12: the values every later phase is handed.
-void read_options(RunContext& run) {
-  run.interface_files = interface_files();
-  run.root = root_name();
-  run.thread_routine = thread_routine_name(thread_routine(), run.root);
-  if (const std::string* definitions = std_define_file()) run.definitions_file = definitions_file_name(*definitions);
+// Steps 9 to 12: the option values every later phase is handed, and the names made from them.
+void take_option_values(RunContext& run) {
+  check_filter_letters(run.options);  // letters other than 'A'..'Z': fatal "BADFLTVAL", after the banner
+  run.thread_routine = thread_routine_name(run.options.thread_routine, run.options.root);
+  if (run.options.std_define_file) run.definitions_file = definitions_file_name(*run.options.std_define_file);
 }
 
 }  // namespace
@@ -60,18 +60,19 @@ int run_qmkprepro(int argc, char** argv) {
   RunContext run;
   if (!decode_command_line(argc, argv, &run.effective_line)) diag::report_fatal(diag::Code::COMMFATAL, "", "");
   run.effective_line = limit_effective_line(std::move(run.effective_line));
+  run.options = read_run_options();
 
-  run.script = script_file_name(script_file());
+  run.script = script_file_name(run.options.script);
   run.listing = listing_file_name(run.script);
-  diag::open_listing(run.listing, log_enabled() != 0);
+  diag::open_listing(run.listing, run.options.log);
   report_banner();
-  read_options(run);
+  take_option_values(run);
 
   // Steps 13 and 14: the interface files, into the global scope.
-  start_interface_analysis(interface_phase_input(run.interface_files, run.definitions_file));
+  start_interface_analysis(interface_phase_input(run.options, run.definitions_file));
 
   // Steps 15 and 16: the script and its included files; errors stop the phases after parsing.
-  script::ParseResult parsed = script::parse_script(run.script, include_dirs(), comments_enabled() != 0);
+  script::ParseResult parsed = script::parse_script(run.script, run.options.include_dirs, run.options.comments);
   if (diag::error_count() == 0) {
     // The semantic analysis (step 17) and the SPG file (18) join here.
     // Step 19: the end of the interface analysis may still report (open conditionals).

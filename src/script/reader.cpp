@@ -139,6 +139,9 @@ void ScriptReader::unread_char(int c) {
   if (c == end_of_file) return;
   if (c == '\n') --input_.line;
   input_.pushed_back.push_back(c);
+  // A longest-match attempt that read up to the end of the file and gave its characters back
+  // (an unterminated string, say) has not reached the end: those characters are read again.
+  last_was_end_ = false;
 }
 
 void ScriptReader::take(int c) {

@@ -37,7 +37,8 @@ class ScriptReader {
   // or "INCLOOPDT" at `at`.
   void include_file(const std::string& string_token, const SourcePosition& at);
 
-  // True when the last character read was the end of a file.
+  // True when the last character read was the end of a file and no character read before it
+  // is waiting to be read again.
   bool at_end_of_input() const { return last_was_end_; }
   SourcePosition current_position() const;
   int script_flags() const { return script_flags_; }

@@ -15,6 +15,7 @@
 #include "diag/report.h"
 #include "diag/translators.h"
 #include "script/parse_script.h"
+#include "script/tree_view.h"
 
 namespace {
 
@@ -155,9 +156,12 @@ void dump(const script::SyntaxNode* root) {
     line += " L" + std::to_string(n->line) + " F" + std::to_string(n->file_number);
     if (n->has_text) line += ' ' + quoted(n->text);
     std::printf("%s\n", line.c_str());
-    if (n->third) pending.push_back({n->third, p.depth + 1, '3'});
-    if (n->second) pending.push_back({n->second, p.depth + 1, '2'});
-    if (n->first) pending.push_back({n->first, p.depth + 1, '1'});
+    // Children pushed last to first, so that they print first to last.
+    for (int index = 3; index >= 1; --index) {
+      if (const script::SyntaxNode* c = script::child(n, index)) {
+        pending.push_back({c, p.depth + 1, static_cast<char>('0' + index)});
+      }
+    }
   }
 }
 

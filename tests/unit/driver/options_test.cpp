@@ -238,9 +238,14 @@ TEST_F(FatalAccessors, BeforeDecoding) {
               "Qandor-S-INITPBRLM,  Initialization problem on command line\n");
 }
 
-TEST_F(FatalAccessors, FilterLetters) {
-  EXPECT_EXIT(decode_uncaptured({"s", "i", "r", "-SET=Ab"}), testing::ExitedWithCode(7),
-              "Qandor-F-BADFLTVAL,  Incorrect -SET option : filters must be upper case letters\n");
+TEST_F(FatalAccessors, FilterLettersAreKeptAsGiven) {
+  // Decoding keeps the letters as given (the effective line shows them); the run checks them
+  // later (run_options_test).
+  Decoded result = decode({"s", "i", "r", "-SET=Ab"});
+  ASSERT_TRUE(result.ok);
+  EXPECT_EQ(result.effective, "qmkprepro s i r -SET=Ab -FAST -LOG");
+  ASSERT_NE(driver::filter_letters(), nullptr);
+  EXPECT_EQ(*driver::filter_letters(), "Ab");
 }
 
 TEST_F(FatalAccessors, BufferSize) {

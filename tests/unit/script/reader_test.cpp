@@ -228,6 +228,24 @@ TEST_F(ReaderTest, UnterminatedStringIsAnUnknownQuoteAndTheRestIsReadAgain) {
   EXPECT_EQ(codes("\"a\\\nb\"\n")[0], TOK_UNKNOWN);
 }
 
+TEST_F(ReaderTest, AQuoteUnclosedAtTheEndOfTheFileIsNotTheEndOfInput) {
+  // The search for the closing quote reads up to the end of the file, then gives the characters
+  // back: the quote's token is no end of input (the parser names the unknown sequence).
+  script::ScriptReader reader({}, directory_.string());
+  reader.open_script(write("t.pts", "SET \"AB\nC"));
+  ASSERT_EQ(reader.next_token(), TOK_SET);
+  ASSERT_EQ(reader.next_token(), TOK_UNKNOWN);
+  EXPECT_EQ(reader.token_text(), "\"");
+  EXPECT_EQ(reader.token_position().line, 1);
+  EXPECT_FALSE(reader.at_end_of_input());
+  EXPECT_EQ(reader.next_token(), TOK_IDENT);
+  EXPECT_EQ(reader.next_token(), TOK_EOL);
+  EXPECT_EQ(reader.next_token(), TOK_IDENT);
+  EXPECT_EQ(reader.token_position().line, 2);
+  // The last token, read up to the end of the file: now the end is reached.
+  EXPECT_TRUE(reader.at_end_of_input());
+}
+
 TEST_F(ReaderTest, NativeLinesAndFilters) {
   auto t = tokens("# int x;\n@ y = 1;\n%A+B PRINT\n%%X\n %A\nPRINT %A\n%\n");
   std::vector<Token> expected = {

@@ -1,7 +1,10 @@
 // Body grouping and the unnamed root scenario.
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "script/tree_build.h"
+#include "script/tree_view.h"
 
 namespace {
 
@@ -21,14 +24,22 @@ SyntaxNode* chain(std::initializer_list<SyntaxNode*> items) {
 
 std::vector<int> list_kinds(const SyntaxNode* body) {
   std::vector<int> kinds;
-  for (; body != nullptr; body = body->third) kinds.push_back(body->kind);
+  for (const SyntaxNode* list : script::body_lists(body)) kinds.push_back(list->kind);
   return kinds;
 }
 
-int length(const SyntaxNode* items) {
-  int n = 0;
-  for (; items != nullptr; items = items->third) ++n;
-  return n;
+// The number of statement items of a chain.
+long length(const SyntaxNode* items) {
+  script::NodeChain chain = script::statement_items(items);
+  return std::distance(chain.begin(), chain.end());
+}
+
+// The n-th (from 0) list of a body.
+const SyntaxNode* list_at(const SyntaxNode* body, int n) {
+  for (const SyntaxNode* list : script::body_lists(body)) {
+    if (n-- == 0) return list;
+  }
+  return nullptr;
 }
 
 TEST(MakeBody, RunsOfHashLinesAndStatementsBecomeLists) {
@@ -38,9 +49,9 @@ TEST(MakeBody, RunsOfHashLinesAndStatementsBecomeLists) {
       12);
   EXPECT_EQ(list_kinds(body), (std::vector<int>{100, 99, 100, 99}));
   EXPECT_EQ(body->line, 12);
-  EXPECT_EQ(length(body->first), 2);
-  EXPECT_EQ(length(body->third->first), 2);
-  EXPECT_EQ(body->second, nullptr);
+  EXPECT_EQ(length(script::body_statements(body)), 2);
+  EXPECT_EQ(length(script::body_statements(list_at(body, 1))), 2);
+  EXPECT_EQ(script::body_restriction(body), nullptr);
   script::release_tree(body);
 }
 
@@ -52,11 +63,14 @@ TEST(MakeBody, InstanceGroupsAreRestrictedLists) {
                                             chain({statement(script::HashLine), statement(script::Exit)}));
   SyntaxNode* body = script::make_body(chain({statement(script::Exit), group_decl, group_stmt, statement(script::Exit)}), 2);
   EXPECT_EQ(list_kinds(body), (std::vector<int>{99, 100, 99, 99}));
-  const SyntaxNode* restricted = body->third;
-  EXPECT_EQ(restricted->first->kind, script::InstanceHeader);
-  EXPECT_EQ(length(restricted->second), 1);
-  EXPECT_EQ(length(restricted->third->second), 2);
-  EXPECT_EQ(body->third->third->third->first->first->second->kind, script::Exit);
+  const SyntaxNode* restricted = list_at(body, 1);
+  ASSERT_NE(script::body_restriction(restricted), nullptr);
+  EXPECT_EQ(script::body_restriction(restricted)->kind, script::InstanceHeader);
+  EXPECT_EQ(length(script::body_statements(restricted)), 1);
+  ASSERT_NE(script::body_restriction(list_at(body, 2)), nullptr);
+  EXPECT_EQ(length(script::body_statements(list_at(body, 2))), 2);
+  const SyntaxNode* last = script::body_statements(list_at(body, 3));
+  EXPECT_EQ(script::holder_statement(script::item_holder(last))->kind, script::Exit);
   script::release_tree(body);
 }
 
@@ -67,23 +81,24 @@ TEST(WrapRoot, ScenarioLevelGoesIntoTheUnnamedRootScenario) {
   SyntaxNode* level = script::new_node(script::LevelList, at, script::new_node(script::Scenario, at));
   SyntaxNode* root = script::new_node(script::ScriptRoot, at, nullptr, nullptr, level);
   script::wrap_root_scenario(root);
-  ASSERT_EQ(root->third->kind, script::LevelList);
-  EXPECT_EQ(root->third->second, nullptr);
-  const SyntaxNode* scenario = root->third->first;
+  const SyntaxNode* wrapper = script::root_level(root);
+  ASSERT_NE(wrapper, nullptr);
+  EXPECT_EQ(script::next_item(wrapper), nullptr);
+  const SyntaxNode* scenario = script::level_element(wrapper);
   ASSERT_EQ(scenario->kind, script::Scenario);
-  EXPECT_EQ(scenario->first->kind, script::Name);
-  EXPECT_TRUE(scenario->first->has_text);
-  EXPECT_EQ(scenario->first->text, "");
-  const SyntaxNode* contents = scenario->second;
-  EXPECT_EQ(contents->kind, script::ScenarioContents);
-  EXPECT_EQ(contents->first, nullptr);
-  EXPECT_EQ(contents->second->kind, script::Empty);
-  EXPECT_EQ(contents->third, level);
+  EXPECT_TRUE(script::scenario_name(scenario)->has_text);
+  EXPECT_EQ(script::scenario_name(scenario)->text, "");
+  const SyntaxNode* contents = script::scenario_contents(scenario);
+  EXPECT_EQ(script::contents_number(contents), nullptr);
+  // No FAMILY clause: the second child is the empty node.
+  EXPECT_EQ(script::contents_family(contents), nullptr);
+  EXPECT_EQ(script::child(contents, 2)->kind, script::Empty);
+  EXPECT_EQ(script::contents_statements(contents), level);
   script::release_tree(root);
 
   SyntaxNode* empty = script::new_node(script::ScriptRoot, at);
   script::wrap_root_scenario(empty);
-  EXPECT_EQ(empty->third, nullptr);
+  EXPECT_EQ(script::root_level(empty), nullptr);
   script::release_tree(empty);
 }
 

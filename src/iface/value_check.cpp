@@ -166,6 +166,9 @@ const TypeDescriptor* value_type(Builder& b, const ExprNode* value) {
 }
 
 bool is_nonil(const ExprNode* value) { return value->text == "NONIL"; }
+bool is_string_literal(const ExprNode* value) {
+  return value->kind == ExprKind::Literal && value->literal == TokenKind::StringLiteral;
+}
 
 // The type check of one scalar value: "INCOMPTYP" (warning) for incompatible classes.
 void check_value(Builder& b, int element_class, const ExprNode* value) {
@@ -223,7 +226,8 @@ void scalar(Builder& b, const char* name, const TypeDescriptor* type, const Expr
     return;
   }
   if (whole) {
-    scalar_node(b, kCheckWhole, name, type, value, whole, at);
+    // An element that is a character array stays a string compare, as everywhere else.
+    scalar_node(b, element_class == kClassCharArray ? kCheckCompare : kCheckWhole, name, type, value, whole, at);
     return;
   }
   scalar_node(b, kCheckCompare, name, type, value, whole, at);
@@ -265,9 +269,10 @@ void element(Builder& b, const TypeDescriptor* element_type, const ExprNode* ite
 
 void walk_array(Builder& b, const char* name, const TypeDescriptor* array, const ExprNode* value, bool whole) {
   const TypeDescriptor* element_type = array_data(array)->element;
-  if (type_class_of(array) == kClassCharArray &&
-      (whole || (value->kind == ExprKind::Literal && value->literal == TokenKind::StringLiteral))) {
-    CheckNode* node = add(b, whole ? kCheckWhole : kCheckCompare, name, whole);
+  // A character array is a string: one compare node, also inside a whole-aggregate comparison
+  // (the consumer compares it as a string, not character by character).
+  if (type_class_of(array) == kClassCharArray && (whole || is_string_literal(value))) {
+    CheckNode* node = add(b, kCheckCompare, name, whole);
     node->type_class = kClassCharArray;
     node->display_base = display_base_of(element_type);
     node->value_text = text_of(value);
@@ -430,7 +435,10 @@ void walk(Builder& b, const char* name, const TypeDescriptor* type, const ExprNo
   const TypeDescriptor* t = strip_to_object_type(type);
   if (const InstanceData* instance = instance_data(t); instance != nullptr && instance->instantiated != nullptr)
     t = strip_to_object_type(instance->instantiated);
-  if (!whole && is_single(value) && is_aggregate(t) && !is_nonil(value)) {
+  // A value of the identical struct, union or array type (a char array included) is compared as a
+  // whole; a string literal is a value of its own, compared with a type check.
+  bool compound = t != nullptr && (t->kind == TypeKind::Struct || t->kind == TypeKind::Union || t->kind == TypeKind::Array);
+  if (!whole && is_single(value) && compound && !is_nonil(value) && !is_string_literal(value)) {
     const TypeDescriptor* given = value_type(b, value);
     if (given != nullptr && types_identical(given, t)) whole = true;
   }

@@ -116,26 +116,26 @@ const TypeDescriptor* literal_type(Typer& t, const ExprNode* node) {
 }
 
 const TypeDescriptor* subscript_type(Typer& t, ExprNode* node) {
-  const TypeDescriptor* base = type_of(t, node->first);
-  if (type_of(t, node->second) == nullptr && t.failed) return nullptr;
+  const TypeDescriptor* base = type_of(t, subscripted(node));
+  if (type_of(t, subscript_index(node)) == nullptr && t.failed) return nullptr;
   if (base == nullptr) return nullptr;
   const TypeDescriptor* o = object(base);
   if (const ArrayData* array = array_data(o)) return array->element;
   if (const PointerData* pointer = pointer_data(o)) return pointer->pointee;
   if (const TypeDescriptor* result = operator_result(t, o, "[]")) return result;
-  return fail(t, node, diag::Code::NONTABLEA, node->first->text);
+  return fail(t, node, diag::Code::NONTABLEA, subscripted(node)->text);
 }
 
 // The class that a called name stands for when it names a class type and no object: "T(...)".
-const TypeDescriptor* called_class(Typer& t, const ExprNode* callee) {
-  if (callee->kind != ExprKind::Identifier && callee->kind != ExprKind::ScopedName) return nullptr;
+const TypeDescriptor* called_class(Typer& t, const ExprNode* called) {
+  if (called->kind != ExprKind::Identifier && called->kind != ExprKind::ScopedName) return nullptr;
   SymbolEntry* entry = nullptr;
-  if (callee->kind == ExprKind::ScopedName) {
-    if (lookup_qualified(t.dictionary, qualified_parts(callee->name)) != nullptr) return nullptr;
-    entry = lookup_qualified_type(t.dictionary, qualified_parts(callee->name));
+  if (called->kind == ExprKind::ScopedName) {
+    if (lookup_qualified(t.dictionary, qualified_parts(called->name)) != nullptr) return nullptr;
+    entry = lookup_qualified_type(t.dictionary, qualified_parts(called->name));
   } else {
-    if (lookup_value_name(t.dictionary, callee->name, scope_context(t.scope)) != nullptr) return nullptr;
-    entry = lookup_type_name(t.dictionary, callee->name, scope_context(t.scope));
+    if (lookup_value_name(t.dictionary, called->name, scope_context(t.scope)) != nullptr) return nullptr;
+    entry = lookup_type_name(t.dictionary, called->name, scope_context(t.scope));
   }
   const TypeDescriptor* type = entry != nullptr ? entry->declaration.type : nullptr;
   const TypeDescriptor* c = object(type);
@@ -153,24 +153,25 @@ const TypeDescriptor* constructor_type(Typer& t, ExprNode* node, const TypeDescr
   const char* name = type_name(c);
   if (name != nullptr && find_member(c, name) != nullptr) return type;
   if (node->items == nullptr) return type;
-  return fail(t, node, diag::Code::CONSTRINC, name != nullptr ? name : node->first->text);
+  return fail(t, node, diag::Code::CONSTRINC, name != nullptr ? name : callee(node)->text);
 }
 
 const TypeDescriptor* call_type(Typer& t, ExprNode* node) {
-  if (const TypeDescriptor* type = called_class(t, node->first)) return constructor_type(t, node, type);
-  const TypeDescriptor* callee = type_of(t, node->first);
+  if (const TypeDescriptor* type = called_class(t, callee(node))) return constructor_type(t, node, type);
+  const TypeDescriptor* callee_type = type_of(t, callee(node));
   for (ExprNode* argument = node->items; argument != nullptr; argument = argument->next) type_of(t, argument);
-  if (callee == nullptr || t.failed) return nullptr;
-  const TypeDescriptor* o = object(callee);
+  if (callee_type == nullptr || t.failed) return nullptr;
+  const TypeDescriptor* o = object(callee_type);
   if (const PointerData* pointer = pointer_data(o)) o = object(pointer->pointee);
   if (const FunctionData* function = function_data(o))
     return function->result != nullptr ? function->result : builtin(t, "void");
   if (const TypeDescriptor* result = operator_result(t, o, "()")) return result;
-  return fail(t, node, diag::Code::NONFONCTI, node->first->text);
+  return fail(t, node, diag::Code::NONFONCTI, callee(node)->text);
 }
 
 const TypeDescriptor* member_type(Typer& t, ExprNode* node) {
-  const TypeDescriptor* base = type_of(t, node->first);
+  ExprNode* object_node = member_object(node);
+  const TypeDescriptor* base = type_of(t, object_node);
   if (base == nullptr) return nullptr;
   const TypeDescriptor* record = object(base);
   if (node->op == TokenKind::Arrow) {
@@ -178,11 +179,11 @@ const TypeDescriptor* member_type(Typer& t, ExprNode* node) {
       record = object(through);
     }
     const PointerData* pointer = pointer_data(record);
-    if (pointer == nullptr) return fail(t, node, diag::Code::NOPOSTRUC, node->first->text);
+    if (pointer == nullptr) return fail(t, node, diag::Code::NOPOSTRUC, object_node->text);
     record = object(pointer->pointee);
-    if (compound_data(record) == nullptr) return fail(t, node, diag::Code::POINSTRUC, node->first->text);
+    if (compound_data(record) == nullptr) return fail(t, node, diag::Code::POINSTRUC, object_node->text);
   } else if (compound_data(record) == nullptr) {
-    return fail(t, node, diag::Code::INVCHASTR, node->first->text);
+    return fail(t, node, diag::Code::INVCHASTR, object_node->text);
   }
   const Member* member = find_member(record, node->name);
   if (member == nullptr) return fail(t, node, diag::Code::CHAMPINCO, node->name != nullptr ? node->name : "");
@@ -194,38 +195,40 @@ const TypeDescriptor* member_type(Typer& t, ExprNode* node) {
 // operand is checked as for "." and "->" (with their messages); a right operand that is no
 // pointer gives "NONPOINTE".
 const TypeDescriptor* member_pointer_type(Typer& t, ExprNode* node) {
-  const TypeDescriptor* left = type_of(t, node->first);
-  const TypeDescriptor* right = type_of(t, node->second);
+  const TypeDescriptor* left = type_of(t, left_operand(node));
+  const TypeDescriptor* right = type_of(t, right_operand(node));
   if (left == nullptr || right == nullptr) return nullptr;
   const TypeDescriptor* record = object(left);
+  std::string_view left_text = left_operand(node)->text;
   if (node->op == TokenKind::ArrowStar) {
     const PointerData* pointer = pointer_data(record);
-    if (pointer == nullptr) return fail(t, node, diag::Code::NOPOSTRUC, node->first->text);
-    if (compound_data(object(pointer->pointee)) == nullptr) return fail(t, node, diag::Code::POINSTRUC, node->first->text);
+    if (pointer == nullptr) return fail(t, node, diag::Code::NOPOSTRUC, left_text);
+    if (compound_data(object(pointer->pointee)) == nullptr) return fail(t, node, diag::Code::POINSTRUC, left_text);
   } else if (compound_data(record) == nullptr) {
-    return fail(t, node, diag::Code::INVCHASTR, node->first->text);
+    return fail(t, node, diag::Code::INVCHASTR, left_text);
   }
   const PointerData* member = pointer_data(object(right));
-  if (member == nullptr) return fail(t, node, diag::Code::NONPOINTE, node->second->text);
+  if (member == nullptr) return fail(t, node, diag::Code::NONPOINTE, right_operand(node)->text);
   return member->pointee;
 }
 
 const TypeDescriptor* unary_type(Typer& t, ExprNode* node) {
-  const TypeDescriptor* operand = type_of(t, node->first);
+  const TypeDescriptor* operand_type = type_of(t, operand(node));
   if (node->op == TokenKind::KwSizeof || node->op == TokenKind::KwAlignof) return builtin(t, "long");
-  if (operand == nullptr) return nullptr;
+  if (operand_type == nullptr) return nullptr;
   switch (node->op) {
     case TokenKind::Minus:
     case TokenKind::Plus:
-      return is_numeric(operand) ? operand : fail(t, node, diag::Code::OPERARITH, node->op == TokenKind::Minus ? " \"-\" " : " \"+\" ");
+      if (is_numeric(operand_type)) return operand_type;
+      return fail(t, node, diag::Code::OPERARITH, node->op == TokenKind::Minus ? " \"-\" " : " \"+\" ");
     case TokenKind::Bang:
-      return is_scalar(operand) ? builtin(t, "int") : fail(t, node, diag::Code::OPERSCALA, "\"!\"");
+      return is_scalar(operand_type) ? builtin(t, "int") : fail(t, node, diag::Code::OPERSCALA, "\"!\"");
     case TokenKind::Tilde:
-      return is_integer(operand) ? operand : fail(t, node, diag::Code::OPERENTIE, "\"~\"");
+      return is_integer(operand_type) ? operand_type : fail(t, node, diag::Code::OPERENTIE, "\"~\"");
     case TokenKind::Amp:
-      return make_pointer(t.dictionary.types, const_cast<TypeDescriptor*>(operand));
+      return make_pointer(t.dictionary.types, const_cast<TypeDescriptor*>(operand_type));
     default:
-      return operand;
+      return operand_type;
   }
 }
 
@@ -240,8 +243,8 @@ bool is_comparison_or_logical(TokenKind op) {
 }
 
 const TypeDescriptor* binary_type(Typer& t, ExprNode* node) {
-  const TypeDescriptor* left = type_of(t, node->first);
-  const TypeDescriptor* right = type_of(t, node->second);
+  const TypeDescriptor* left = type_of(t, left_operand(node));
+  const TypeDescriptor* right = type_of(t, right_operand(node));
   if (left == nullptr || right == nullptr) return nullptr;
   if (is_comparison_or_logical(node->op)) return builtin(t, "int");
   if (node->op == TokenKind::ShiftLeft || node->op == TokenKind::ShiftRight) return left;
@@ -260,7 +263,7 @@ const TypeDescriptor* binary_type(Typer& t, ExprNode* node) {
 }
 
 const TypeDescriptor* cast_type(Typer& t, ExprNode* node) {
-  if (node->first != nullptr) type_of(t, node->first);
+  if (operand(node) != nullptr) type_of(t, operand(node));
   if (t.failed) return nullptr;
   std::string_view text = node->type_text;
   if (node->kind == ExprKind::Cast && node->op != TokenKind::LeftParen && text.empty()) text = token_kind_spelling(node->op);
@@ -275,37 +278,37 @@ const TypeDescriptor* compute(Typer& t, ExprNode* node) {
     case ExprKind::Identifier:
     case ExprKind::ScopedName: return name_type(t, node);
     case ExprKind::Literal: return literal_type(t, node);
-    case ExprKind::Parenthesised: return type_of(t, node->first);
+    case ExprKind::Parenthesised: return type_of(t, operand(node));
     case ExprKind::Subscript: return subscript_type(t, node);
     case ExprKind::Call: return call_type(t, node);
     case ExprKind::Member: return member_type(t, node);
     case ExprKind::Dereference: {
-      const TypeDescriptor* operand = type_of(t, node->first);
-      if (operand == nullptr) return nullptr;
-      if (const PointerData* pointer = pointer_data(object(operand))) return pointer->pointee;
-      if (const ArrayData* array = array_data(object(operand))) return array->element;
-      return fail(t, node, diag::Code::NONPOINTE, node->first->text);
+      const TypeDescriptor* operand_type = type_of(t, operand(node));
+      if (operand_type == nullptr) return nullptr;
+      if (const PointerData* pointer = pointer_data(object(operand_type))) return pointer->pointee;
+      if (const ArrayData* array = array_data(object(operand_type))) return array->element;
+      return fail(t, node, diag::Code::NONPOINTE, operand(node)->text);
     }
     case ExprKind::Unary: return unary_type(t, node);
-    case ExprKind::Postfix: return type_of(t, node->first);
+    case ExprKind::Postfix: return type_of(t, operand(node));
     case ExprKind::Binary:
       if (node->op == TokenKind::DotStar || node->op == TokenKind::ArrowStar) return member_pointer_type(t, node);
       return binary_type(t, node);
     case ExprKind::Assignment: {
-      const TypeDescriptor* left = type_of(t, node->first);
-      type_of(t, node->second);
-      return t.failed ? nullptr : left;
+      const TypeDescriptor* target = type_of(t, left_operand(node));
+      type_of(t, right_operand(node));
+      return t.failed ? nullptr : target;
     }
     case ExprKind::Conditional: {
-      type_of(t, node->first);
-      const TypeDescriptor* second = type_of(t, node->second);
-      type_of(t, node->third);
-      return t.failed ? nullptr : second;
+      type_of(t, condition(node));
+      const TypeDescriptor* then_type = type_of(t, then_value(node));
+      type_of(t, else_value(node));
+      return t.failed ? nullptr : then_type;
     }
     case ExprKind::Comma: {
-      type_of(t, node->first);
-      const TypeDescriptor* second = type_of(t, node->second);
-      return t.failed ? nullptr : second;
+      type_of(t, left_operand(node));
+      const TypeDescriptor* right = type_of(t, right_operand(node));
+      return t.failed ? nullptr : right;
     }
     case ExprKind::Cast: return cast_type(t, node);
     case ExprKind::SizeofType: return builtin(t, "long");

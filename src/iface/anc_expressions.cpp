@@ -92,7 +92,7 @@ int anc_is_constant_expression(std::string_view expr, std::string_view scope) {
   std::unique_ptr<ExprTree> tree = anc_parse_text(expr, scope, "", 0, false);
   const ExprNode* node = tree != nullptr ? tree->root : nullptr;
   while (node != nullptr && (node->kind == ExprKind::Parenthesised || node->kind == ExprKind::Dereference))
-    node = node->first;
+    node = operand(node);
   if (node == nullptr) return 1;
   bool variable = node->kind == ExprKind::Identifier || node->kind == ExprKind::ScopedName ||
                   node->kind == ExprKind::Subscript;

@@ -120,9 +120,9 @@ bool constant_value(Parser& p, const ExprNode* node, const TypeDescriptor* enume
       return entry != nullptr && enumerator_value(entry->declaration.type, node->name, value);
     }
     case ExprKind::Parenthesised: case ExprKind::Cast:
-      return constant_value(p, node->first, enumeration, value);
+      return constant_value(p, operand(node), enumeration, value);
     case ExprKind::Unary:
-      if (!constant_value(p, node->first, enumeration, &a)) return false;
+      if (!constant_value(p, operand(node), enumeration, &a)) return false;
       switch (node->op) {
         case TokenKind::Minus: *value = wrap(U{0} - static_cast<U>(a)); return true;
         case TokenKind::Plus: *value = a; return true;
@@ -131,11 +131,11 @@ bool constant_value(Parser& p, const ExprNode* node, const TypeDescriptor* enume
         default: return false;
       }
     case ExprKind::Binary:
-      return constant_value(p, node->first, enumeration, &a) && constant_value(p, node->second, enumeration, &b) &&
-             binary_value(node->op, a, b, value);
+      return constant_value(p, left_operand(node), enumeration, &a) &&
+             constant_value(p, right_operand(node), enumeration, &b) && binary_value(node->op, a, b, value);
     case ExprKind::Conditional:
-      if (!constant_value(p, node->first, enumeration, &a)) return false;
-      return constant_value(p, a != 0 ? node->second : node->third, enumeration, value);
+      if (!constant_value(p, condition(node), enumeration, &a)) return false;
+      return constant_value(p, a != 0 ? then_value(node) : else_value(node), enumeration, value);
     case ExprKind::SizeofType:
       return node->op == TokenKind::KwSizeof && size_of_type_text(p, node->type_text, value);
     default:

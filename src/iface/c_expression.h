@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,27 +40,31 @@ struct TypeDescriptor;  // the dictionary's type descriptor, set on nodes by the
 // items) that an expression may nest; one more is "yacc stack overflow".
 inline constexpr int expression_stack_limit = 600;
 
+// The children of each kind, with the accessor that reads them (below); code outside the parser
+// reads children through the accessors, never through `first`/`second`/`third`.
 enum class ExprKind : std::uint8_t {
   Identifier,     // name: also "true", "false", "this", "nullptr", "OTHERS"
   ScopedName,     // name: the qualified name without blanks, "a::b", "::c"
   Literal,        // literal, constant_type, value, string_pieces
-  Parenthesised,  // (first)
-  Subscript,      // first[second]
-  Call,           // first(items...): items are the arguments
-  Member,         // first.name (op Dot) or first->name (op Arrow)
-  Dereference,    // *first
-  Unary,          // op first: op is Minus, Plus, Bang, Tilde, Amp, PlusPlus, MinusMinus, KwSizeof, KwAlignof
-  Postfix,        // first op: PlusPlus, MinusMinus
-  Binary,         // first op second: arithmetic, shifts, comparisons, bit and logical operators, DotStar, ArrowStar
-  Assignment,     // first op second: Assign, PlusAssign, ...
-  Conditional,    // first ? second : third
-  Comma,          // first, second
-  Cast,           // (type_text) first: op LeftParen; static_cast<type_text>(first): op the cast keyword;
-                  // type_text(first), a type keyword called as a function: op KwInt, KwChar...
+  Parenthesised,  // (operand)
+  Subscript,      // subscripted[subscript_index]
+  Call,           // callee(items...): items are the arguments
+  Member,         // member_object.name (op Dot) or member_object->name (op Arrow)
+  Dereference,    // *operand
+  Unary,          // op operand: op is Minus, Plus, Bang, Tilde, Amp, PlusPlus, MinusMinus, KwSizeof, KwAlignof
+  Postfix,        // operand op: PlusPlus, MinusMinus
+  Binary,         // left_operand op right_operand: arithmetic, shifts, comparisons, bit and logical
+                  // operators, DotStar, ArrowStar
+  Assignment,     // left_operand op right_operand: Assign, PlusAssign, ...
+  Conditional,    // condition ? then_value : else_value
+  Comma,          // left_operand, right_operand
+  Cast,           // (type_text) operand: op LeftParen; static_cast<type_text>(operand): op the cast keyword;
+                  // type_text(operand), a type keyword called as a function: op KwInt, KwChar...
   SizeofType,     // sizeof(type_text) (op KwSizeof) or alignof(type_text) (op KwAlignof)
   BraceList,      // items: the items of an aggregate, in order (Empty items included)
-  Designated,     // first: the designator (Identifier, expression or Range); second: the value (Empty when none)
-  Range,          // first..second
+  Designated,     // designator => designated_value: the designator an Identifier, an expression or a
+                  // Range; the value an Empty node when none is written
+  Range,          // range_low..range_high
   Empty,          // an empty item
 };
 
@@ -70,6 +75,7 @@ struct ExprNode {
   const char* file = nullptr;     // position of the node's first token
   int line = 0;
   const char* name = nullptr;     // interned: Identifier, ScopedName, Member
+  // The children, in the order written; read them through the accessors below.
   ExprNode* first = nullptr;
   ExprNode* second = nullptr;
   ExprNode* third = nullptr;
@@ -85,6 +91,51 @@ struct ExprNode {
   // Set by the typing step.
   const TypeDescriptor* type = nullptr;
 };
+
+// --- Children by their role ---
+//
+// Each accessor gives the child of a (non-null) node of the kinds named above for it, and null for
+// a node of any other kind.
+
+inline bool expr_kind_in(const ExprNode* n, std::initializer_list<ExprKind> kinds) {
+  for (ExprKind k : kinds)
+    if (n->kind == k) return true;
+  return false;
+}
+
+// Parenthesised, Dereference, Unary, Postfix, Cast.
+inline ExprNode* operand(const ExprNode* n) {
+  return expr_kind_in(n, {ExprKind::Parenthesised, ExprKind::Dereference, ExprKind::Unary, ExprKind::Postfix,
+                          ExprKind::Cast})
+             ? n->first
+             : nullptr;
+}
+// Binary, Assignment (the target and the value), Comma.
+inline ExprNode* left_operand(const ExprNode* n) {
+  return expr_kind_in(n, {ExprKind::Binary, ExprKind::Assignment, ExprKind::Comma}) ? n->first : nullptr;
+}
+inline ExprNode* right_operand(const ExprNode* n) {
+  return expr_kind_in(n, {ExprKind::Binary, ExprKind::Assignment, ExprKind::Comma}) ? n->second : nullptr;
+}
+// Conditional.
+inline ExprNode* condition(const ExprNode* n) { return n->kind == ExprKind::Conditional ? n->first : nullptr; }
+inline ExprNode* then_value(const ExprNode* n) { return n->kind == ExprKind::Conditional ? n->second : nullptr; }
+inline ExprNode* else_value(const ExprNode* n) { return n->kind == ExprKind::Conditional ? n->third : nullptr; }
+// Subscript: the array or pointer, and the index.
+inline ExprNode* subscripted(const ExprNode* n) { return n->kind == ExprKind::Subscript ? n->first : nullptr; }
+inline ExprNode* subscript_index(const ExprNode* n) { return n->kind == ExprKind::Subscript ? n->second : nullptr; }
+// Call: the called expression (the arguments are `items`).
+inline ExprNode* callee(const ExprNode* n) { return n->kind == ExprKind::Call ? n->first : nullptr; }
+// Member: the object (or pointer) whose member `name` is selected.
+inline ExprNode* member_object(const ExprNode* n) { return n->kind == ExprKind::Member ? n->first : nullptr; }
+// Designated.
+inline ExprNode* designator(const ExprNode* n) { return n->kind == ExprKind::Designated ? n->first : nullptr; }
+inline ExprNode* designated_value(const ExprNode* n) {
+  return n->kind == ExprKind::Designated ? n->second : nullptr;
+}
+// Range.
+inline ExprNode* range_low(const ExprNode* n) { return n->kind == ExprKind::Range ? n->first : nullptr; }
+inline ExprNode* range_high(const ExprNode* n) { return n->kind == ExprKind::Range ? n->second : nullptr; }
 
 // A parsed expression: the nodes and the text they point into.
 struct ExprTree {

@@ -101,7 +101,11 @@ void Engine::message(MessageKind kind, diag::Code code, std::string_view argumen
 void Engine::lex_base(Token& t) {
   for (;;) {
     TextLevel& l = level();
-    if (!analysis_on_ && l.kind == LevelKind::File) skip_analysis(l);
+    if (!analysis_on_ && l.kind == LevelKind::File) {
+      // A _Pragma may turn the analysis off in the middle of a line: that line ends here.
+      writer_.end_line();
+      skip_analysis(l);
+    }
     bool bol = l.cur.bol;
     lex_token(l.cur, t);
     if (l.cur.problems) {
@@ -154,6 +158,13 @@ int Engine::run(std::string_view text, std::string name, std::uint32_t line, Lev
         case TokKind::End:
         case TokKind::Placemarker:
           break;
+        case TokKind::Ident:
+          // _Pragma is done after expansion, where its pragma stands in the output.
+          if (t.view() == "_Pragma") {
+            pragma_operator(t);
+            break;
+          }
+          [[fallthrough]];
         default:
           writer_.token(t, level().name);
           if (out.size() > output_limit_ && !stopped_) {
@@ -181,7 +192,7 @@ int Engine::run(std::string_view text, std::string name, std::uint32_t line, Lev
 }
 
 void Engine::abandon_levels(std::size_t base) {
-  while (!ctx_.empty() && ctx_.back().kind == CtxKind::Macro) pop_context();
+  while (!ctx_.empty() && ctx_.back().kind != CtxKind::List) pop_context();
   pushback_.clear();
   while (levels_.size() > base) {
     finished_levels_.push_back(std::move(levels_.back()));

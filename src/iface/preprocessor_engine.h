@@ -40,10 +40,14 @@ struct TextLevel {
   std::size_t cond_depth = 0;
 };
 
-enum class CtxKind : std::uint8_t { Macro, List };
+// Macro: the tokens of an expansion. List: a token list expanded on its own (an argument), ended
+// by an End token. Level: the input level `level` - 1 (a pragma alias's replacement met through
+// _Pragma) is read before the contexts below; the context ends with that level.
+enum class CtxKind : std::uint8_t { Macro, List, Level };
 
 struct Context {
   CtxKind kind = CtxKind::Macro;
+  std::size_t level = 0;
   Symbol* macro = nullptr;
   const Token* toks = nullptr;
   std::size_t n = 0;
@@ -113,6 +117,12 @@ class Engine {
   void stop_expansion(std::string_view name);
   bool charge(std::size_t bytes);
   void abandon_levels(std::size_t base);
+  // The _Pragma operator, met where a token goes to the output.
+  void pragma_operator(const Token& name);
+  bool read_pragma_operand(std::string& text);
+  void pragma_operand_token(Token& t, std::vector<Token>* newlines);
+  void unread(const Token& t);
+  void read_level_in_place();
 
   // Directives (preprocessor_directives.cpp).
   void directive(TextLevel& level);

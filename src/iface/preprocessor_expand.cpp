@@ -82,6 +82,14 @@ void Engine::next_token(Token& t) {
   }
   while (!ctx_.empty()) {
     Context& c = ctx_.back();
+    if (c.kind == CtxKind::Level) {
+      if (levels_.size() >= c.level) {
+        lex_base(t);
+        return;
+      }
+      pop_context();
+      continue;
+    }
     if (c.pos < c.n) {
       t = c.toks[c.pos];
       if (c.kind == CtxKind::Macro) {
@@ -525,6 +533,117 @@ Token Engine::special_token(Symbol* m, const Token& name) {
       break;
   }
   return t;
+}
+
+// --- The _Pragma operator ---
+
+namespace {
+
+// The text of a _Pragma string literal: its encoding prefix and quotes dropped, \" and \\ turned
+// back into " and \.
+std::string destringize(std::string_view literal) {
+  std::string_view body = literal.substr(literal.find('"') + 1);
+  if (!body.empty() && body.back() == '"') body.remove_suffix(1);
+  std::string text;
+  text.reserve(body.size());
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    if (body[i] == '\\' && i + 1 < body.size() && (body[i + 1] == '"' || body[i + 1] == '\\')) ++i;
+    text.push_back(body[i]);
+  }
+  return text;
+}
+
+}  // namespace
+
+void Engine::unread(const Token& t) {
+  // The end of a level or list answers again by itself.
+  if (t.kind != TokKind::Eof && t.kind != TokKind::End) pushback_.push_back(t);
+}
+
+// A token of the operand, macros expanded; the line ends passed over are kept in `newlines` (when
+// given) or dropped.
+void Engine::pragma_operand_token(Token& t, std::vector<Token>* newlines) {
+  for (;;) {
+    expand_next(t);
+    if (t.kind != TokKind::Newline) return;
+    if (newlines != nullptr) newlines->push_back(t);
+  }
+}
+
+// "( string-literal )" after _Pragma: true with the destringized text. A malformed operand is
+// false: without "(" the token read stays in the input; after "(" the operand is dropped up to its
+// closing parenthesis, but not past the end of the line.
+bool Engine::read_pragma_operand(std::string& text) {
+  Token t;
+  std::vector<Token> newlines;
+  pragma_operand_token(t, &newlines);
+  if (!t.is('(')) {
+    unread(t);
+    for (std::size_t i = newlines.size(); i-- > 0;) unread(newlines[i]);
+    return false;
+  }
+  Token literal;
+  pragma_operand_token(literal, nullptr);
+  t = literal;
+  if (literal.kind == TokKind::String) {
+    pragma_operand_token(t, nullptr);
+    if (t.is(')')) {
+      text = destringize(literal.view());
+      return true;
+    }
+  }
+  for (int depth = 1;; expand_next(t)) {
+    if (t.kind == TokKind::Newline || t.kind == TokKind::Eof || t.kind == TokKind::End) {
+      unread(t);
+      return false;
+    }
+    if (t.is('(')) ++depth;
+    if (t.is(')') && --depth == 0) return false;
+  }
+}
+
+void Engine::pragma_operator(const Token& name) {
+  bool saved_in = in_directive_;
+  std::uint32_t saved_line = directive_line_;
+  in_directive_ = true;
+  directive_line_ = name.line;
+  std::size_t levels = levels_.size();
+  std::string text;
+  if (read_pragma_operand(text)) {
+    // The text is a #pragma line of its own: the same tokens, the same handling.
+    TextLevel operand;
+    operand.cur.p = text.data();
+    operand.cur.end = text.data() + text.size();
+    operand.cur.line = name.line;
+    operand.cur.bol = false;
+    std::vector<Token> line = take_vector();
+    read_line(operand, line);
+    do_pragma(level(), line);
+    give_vector(std::move(line));
+  } else {
+    message(MessageKind::Warning, diag::Code::SYNTAXERR, "_Pragma takes a string literal in parentheses");
+  }
+  in_directive_ = saved_in;
+  directive_line_ = saved_line;
+  if (levels_.size() > levels) read_level_in_place();
+}
+
+// An alias's replacement was pushed as an input level: it is read before the rest of the
+// expansion that held the _Pragma (and before the tokens already read ahead).
+void Engine::read_level_in_place() {
+  if (!pushback_.empty()) {
+    Context ahead;
+    ahead.kind = CtxKind::Macro;
+    ahead.own.assign(pushback_.rbegin(), pushback_.rend());
+    ahead.line = ahead.own.front().line;
+    ahead.first_flags = ahead.own.front().flags & Spaced;
+    pushback_.clear();
+    push_context(std::move(ahead));
+  }
+  Context in_place;
+  in_place.kind = CtxKind::Level;
+  in_place.level = levels_.size();
+  push_context(std::move(in_place));
 }
 
 }  // namespace iface::pp

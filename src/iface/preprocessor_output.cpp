@@ -38,11 +38,16 @@ void OutputWriter::sync(std::uint32_t line, std::string_view file) {
   out_line_ = line;
 }
 
+bool OutputWriter::written_after_dot() const {
+  std::size_t size = out_->size();
+  return size > last_.len && (*out_)[size - last_.len - 1] == '.';
+}
+
 void OutputWriter::token(const Token& t, std::string_view file) {
   if (!in_line_) {
     sync(t.line, file);
     in_line_ = true;
-  } else if ((t.flags & Spaced) || would_paste(last_, t)) {
+  } else if ((t.flags & Spaced) || would_paste(last_, t, written_after_dot())) {
     out_->push_back(' ');
   }
   out_->append(t.text, t.len);

@@ -23,6 +23,8 @@ class OutputWriter {
 
  private:
   void sync(std::uint32_t line, std::string_view file);
+  // Whether the character before the last token written is a ".".
+  bool written_after_dot() const;
 
   std::string* out_ = nullptr;
   bool in_line_ = false;

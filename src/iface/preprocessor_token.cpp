@@ -19,10 +19,15 @@ bool joins(char a, char b) {
 
 }  // namespace
 
-bool would_paste(const Token& left, const Token& right) {
+bool would_paste(const Token& left, const Token& right, bool after_dot) {
   if (left.len == 0 || right.len == 0) return false;
   char a = left.text[left.len - 1];
   char b = right.text[0];
+  // A lone "." before a token that starts with one dot reads back the same ("..1" is "." ".1"),
+  // which keeps the two dots of a range of the value notation ("a..b", "(x)..2") together;
+  // only a third dot on either side would make "...".
+  if (left.kind == TokKind::Punct && left.len == 1 && a == '.' && b == '.')
+    return after_dot || (right.len > 1 && right.text[1] == '.');
   if (word_like(left.kind)) {
     if (word_like(right.kind) || right.kind == TokKind::Char || right.kind == TokKind::String) return true;
     if (left.kind == TokKind::Number && right.kind == TokKind::Punct)

@@ -70,7 +70,8 @@ struct Token {
 };
 
 // Whether two tokens written side by side without a blank would be read back differently.
-bool would_paste(const Token& left, const Token& right);
+// `after_dot`: the character written just before `left` is a ".".
+bool would_paste(const Token& left, const Token& right, bool after_dot = false);
 
 // Stable storage for synthesised token texts; reset at the end of each preprocessing call.
 class TextArena {

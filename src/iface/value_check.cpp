@@ -62,6 +62,11 @@ bool is_others(const ExprNode* node) {
 bool is_field_designator(const ExprNode* node) {
   return node != nullptr && node->kind == ExprKind::Identifier && !is_others(node);
 }
+// Whether `item` is designated by the field name `field` (interned).
+bool designates_field(const ExprNode* item, const char* field) {
+  const ExprNode* named_by = designator(item);
+  return named_by != nullptr && is_field_designator(named_by) && named_by->name == field;
+}
 bool is_single(const ExprNode* value) {
   return value->kind != ExprKind::BraceList && value->kind != ExprKind::Range &&
          value->kind != ExprKind::Designated && value->kind != ExprKind::Empty;
@@ -75,8 +80,8 @@ std::pair<int, int> index_range(Builder& b, const ExprNode* designator) {
   if (known != b.index_ranges.end()) return known->second;
   std::pair<int, int> range;
   if (designator->kind == ExprKind::Range) {
-    int low = evaluate_constant(designator->first, b.file, b.line);
-    int high = evaluate_constant(designator->second, b.file, b.line);
+    int low = evaluate_constant(range_low(designator), b.file, b.line);
+    int high = evaluate_constant(range_high(designator), b.file, b.line);
     range = {std::min(low, high), std::max(low, high)};
   } else {
     int index = evaluate_constant(designator, b.file, b.line);
@@ -102,7 +107,7 @@ bool check_list(Builder& b, const ExprNode* list) {
       all_designated = false;
       continue;
     }
-    if (is_others(item->first)) {
+    if (is_others(designator(item))) {
       if (item->next != nullptr) {
         error(b, diag::Code::ENDOTHERS, list_text);
         return false;
@@ -119,15 +124,15 @@ bool check_list(Builder& b, const ExprNode* list) {
     std::vector<const char*> fields;
     std::vector<std::pair<int, int>> ranges;
     for (const ExprNode* item = list->items; item != nullptr; item = item->next) {
-      if (item->kind != ExprKind::Designated || is_others(item->first)) continue;
-      if (is_field_designator(item->first)) {
-        if (std::find(fields.begin(), fields.end(), item->first->name) != fields.end()) {
+      if (item->kind != ExprKind::Designated || is_others(designator(item))) continue;
+      if (is_field_designator(designator(item))) {
+        if (std::find(fields.begin(), fields.end(), designator(item)->name) != fields.end()) {
           error(b, diag::Code::STRFLDALR, list_text);
           return false;
         }
-        fields.push_back(item->first->name);
+        fields.push_back(designator(item)->name);
       } else {
-        ranges.push_back(index_range(b, item->first));
+        ranges.push_back(index_range(b, designator(item)));
       }
     }
     for (std::size_t i = 0; i < ranges.size(); ++i)
@@ -145,11 +150,12 @@ bool check_list(Builder& b, const ExprNode* list) {
 // `list_text`: the text of the list the value stands in (the value's own text at the top).
 bool check_shape(Builder& b, const ExprNode* value, std::string_view list_text) {
   if (value->kind == ExprKind::Designated) {
-    if (value->second == nullptr || value->second->kind == ExprKind::Empty) {
+    const ExprNode* designated = designated_value(value);
+    if (designated == nullptr || designated->kind == ExprKind::Empty) {
       error(b, diag::Code::FORBEMPTY, list_text);
       return false;
     }
-    return check_shape(b, value->second, list_text);
+    return check_shape(b, designated, list_text);
   }
   if (value->kind == ExprKind::BraceList) return check_list(b, value);
   return true;
@@ -166,6 +172,9 @@ const TypeDescriptor* value_type(Builder& b, const ExprNode* value) {
 }
 
 bool is_nonil(const ExprNode* value) { return value->text == "NONIL"; }
+bool is_string_literal(const ExprNode* value) {
+  return value->kind == ExprKind::Literal && value->literal == TokenKind::StringLiteral;
+}
 
 // The type check of one scalar value: "INCOMPTYP" (warning) for incompatible classes.
 void check_value(Builder& b, int element_class, const ExprNode* value) {
@@ -199,16 +208,16 @@ CheckNode* scalar_node(Builder& b, int kind, const char* name, const TypeDescrip
 void scalar(Builder& b, const char* name, const TypeDescriptor* type, const ExprNode* value, bool whole, Position at) {
   int element_class = type_class_of(type);
   if (value->kind == ExprKind::Designated) {
-    const ExprNode* designator = value->first;
-    if (is_field_designator(designator)) {
-      name = designator->name;
-    } else if (!is_others(designator)) {
-      auto [low, high] = index_range(b, designator);
+    const ExprNode* designated_by = designator(value);
+    if (is_field_designator(designated_by)) {
+      name = designated_by->name;
+    } else if (!is_others(designated_by)) {
+      auto [low, high] = index_range(b, designated_by);
       at = {low, high};
     } else {
-      name = designator->name;
+      name = designated_by->name;
     }
-    value = value->second;
+    value = designated_value(value);
   }
   if (value->kind == ExprKind::BraceList) {
     error(b, diag::Code::INCOMPTYP, text_of(value));
@@ -216,14 +225,15 @@ void scalar(Builder& b, const char* name, const TypeDescriptor* type, const Expr
   }
   if (value->kind == ExprKind::Range) {
     CheckNode* node = scalar_node(b, kCheckRange, name, type, value, whole, at);
-    node->low_text = text_of(value->first);
-    node->high_text = text_of(value->second);
-    check_value(b, element_class, value->first);
-    check_value(b, element_class, value->second);
+    node->low_text = text_of(range_low(value));
+    node->high_text = text_of(range_high(value));
+    check_value(b, element_class, range_low(value));
+    check_value(b, element_class, range_high(value));
     return;
   }
   if (whole) {
-    scalar_node(b, kCheckWhole, name, type, value, whole, at);
+    // An element that is a character array stays a string compare, as everywhere else.
+    scalar_node(b, element_class == kClassCharArray ? kCheckCompare : kCheckWhole, name, type, value, whole, at);
     return;
   }
   scalar_node(b, kCheckCompare, name, type, value, whole, at);
@@ -265,9 +275,10 @@ void element(Builder& b, const TypeDescriptor* element_type, const ExprNode* ite
 
 void walk_array(Builder& b, const char* name, const TypeDescriptor* array, const ExprNode* value, bool whole) {
   const TypeDescriptor* element_type = array_data(array)->element;
-  if (type_class_of(array) == kClassCharArray &&
-      (whole || (value->kind == ExprKind::Literal && value->literal == TokenKind::StringLiteral))) {
-    CheckNode* node = add(b, whole ? kCheckWhole : kCheckCompare, name, whole);
+  // A character array is a string: one compare node, also inside a whole-aggregate comparison
+  // (the consumer compares it as a string, not character by character).
+  if (type_class_of(array) == kClassCharArray && (whole || is_string_literal(value))) {
+    CheckNode* node = add(b, kCheckCompare, name, whole);
     node->type_class = kClassCharArray;
     node->display_base = display_base_of(element_type);
     node->value_text = text_of(value);
@@ -290,17 +301,17 @@ void walk_array(Builder& b, const char* name, const TypeDescriptor* array, const
       }
       const char* element_name = nullptr;
       const ExprNode* element_value = item;
-      if (item->kind == ExprKind::Designated) {
-        if (is_others(item->first)) {
-          element_name = item->first->name;
+      if (const ExprNode* named_by = designator(item)) {
+        if (is_others(named_by)) {
+          element_name = named_by->name;
           at = all;
-        } else if (is_field_designator(item->first)) {
-          warning(b, diag::Code::CHAMPINCO, text_of(item->first));
+        } else if (is_field_designator(named_by)) {
+          warning(b, diag::Code::CHAMPINCO, text_of(named_by));
         } else {
-          auto [low, high] = index_range(b, item->first);
+          auto [low, high] = index_range(b, named_by);
           at = {low, high};
         }
-        element_value = item->second;
+        element_value = designated_value(item);
       }
       element(b, element_type, element_value, whole, at, element_name);
     }
@@ -342,11 +353,11 @@ void walk_union(Builder& b, const char* name, const TypeDescriptor* type, const 
       std::size_t chosen = 0;
       const ExprNode* member_value = item;
       if (item->kind == ExprKind::Designated) {
-        member_value = item->second;
+        member_value = designated_value(item);
         chosen = members.size();
         for (std::size_t i = 0; i < members.size(); ++i)
-          if (is_field_designator(item->first) && members[i]->name == item->first->name) chosen = i;
-        if (chosen == members.size()) warning(b, diag::Code::CHAMPINCO, text_of(item->first));
+          if (designates_field(item, members[i]->name)) chosen = i;
+        if (chosen == members.size()) warning(b, diag::Code::CHAMPINCO, text_of(designator(item)));
       }
       if (chosen < members.size()) {
         begin->selected_member = static_cast<int>(chosen);
@@ -364,22 +375,21 @@ void walk_designated_struct(Builder& b, const std::vector<const Member*>& member
   const ExprNode* others = nullptr;
   for (const ExprNode* item = list->items; item != nullptr; item = item->next) {
     if (item->kind != ExprKind::Designated) continue;
-    if (is_others(item->first)) {
+    if (is_others(designator(item))) {
       others = item;
       continue;
     }
     bool known = false;
     for (const Member* member : members)
-      if (is_field_designator(item->first) && member->name == item->first->name) known = true;
+      if (designates_field(item, member->name)) known = true;
     if (!known) warning(b, diag::Code::CHAMPINCO, text_of(item));
   }
   for (const Member* member : members) {
     const ExprNode* chosen = nullptr;
     for (const ExprNode* item = list->items; item != nullptr && chosen == nullptr; item = item->next)
-      if (item->kind == ExprKind::Designated && is_field_designator(item->first) && item->first->name == member->name)
-        chosen = item;
+      if (designates_field(item, member->name)) chosen = item;
     if (chosen == nullptr) chosen = others;
-    if (chosen != nullptr) walk(b, member->name, member->type, chosen->second, whole);
+    if (chosen != nullptr) walk(b, member->name, member->type, designated_value(chosen), whole);
   }
 }
 
@@ -400,8 +410,9 @@ void walk_positional_struct(Builder& b, const TypeDescriptor* type, const std::v
     if (item->kind != ExprKind::Empty) walk(b, members[next]->name, members[next]->type, item, whole);
   }
   if (item == nullptr) return;
-  if (item->kind == ExprKind::Designated && is_others(item->first)) {
-    for (; next < members.size(); ++next) walk(b, members[next]->name, members[next]->type, item->second, whole);
+  if (item->kind == ExprKind::Designated && is_others(designator(item))) {
+    for (; next < members.size(); ++next)
+      walk(b, members[next]->name, members[next]->type, designated_value(item), whole);
     return;
   }
   if (next >= members.size()) {
@@ -430,7 +441,11 @@ void walk(Builder& b, const char* name, const TypeDescriptor* type, const ExprNo
   const TypeDescriptor* t = strip_to_object_type(type);
   if (const InstanceData* instance = instance_data(t); instance != nullptr && instance->instantiated != nullptr)
     t = strip_to_object_type(instance->instantiated);
-  if (!whole && is_single(value) && is_aggregate(t) && !is_nonil(value)) {
+  // A value of the identical struct, union or array type (a char array included) is compared as a
+  // whole; a string literal is a value of its own, compared with a type check.
+  bool compound =
+      t != nullptr && (t->kind == TypeKind::Struct || t->kind == TypeKind::Union || t->kind == TypeKind::Array);
+  if (!whole && is_single(value) && compound && !is_nonil(value) && !is_string_literal(value)) {
     const TypeDescriptor* given = value_type(b, value);
     if (given != nullptr && types_identical(given, t)) whole = true;
   }
@@ -474,7 +489,12 @@ int anc_build_value_checks(std::string_view name, std::string_view assignment_te
   const char* label = nullptr;
   if (variable != nullptr && variable->root != nullptr) {
     bool plain = variable->root->kind == ExprKind::Identifier;
-    label = base::intern(plain ? std::string(name) : "(" + std::string(name) + ")");
+    // Built by appending: g++ 12 at -O3 warns (-Wrestrict) on "(" + std::string + ")".
+    std::string text;
+    if (!plain) text.push_back('(');
+    text.append(name);
+    if (!plain) text.push_back(')');
+    label = base::intern(text);
     type = type_expression(variable->root, b.scope);
   }
   if (value_failed || value == nullptr || value->root == nullptr || type == nullptr) {

@@ -28,8 +28,8 @@ std::int32_t wrap(std::uint32_t value) { return static_cast<std::int32_t>(value)
 std::int32_t eval(Evaluator& e, const ExprNode* node);
 
 std::int32_t eval_binary(Evaluator& e, const ExprNode* node) {
-  std::int32_t a = eval(e, node->first);
-  std::int32_t b = eval(e, node->second);
+  std::int32_t a = eval(e, left_operand(node));
+  std::int32_t b = eval(e, right_operand(node));
   auto ua = static_cast<std::uint32_t>(a);
   auto ub = static_cast<std::uint32_t>(b);
   switch (node->op) {
@@ -83,9 +83,9 @@ std::int32_t eval(Evaluator& e, const ExprNode* node) {
       return wrap(static_cast<std::uint32_t>(value));
     }
     case ExprKind::Identifier: return eval_identifier(e, node);
-    case ExprKind::Parenthesised: return eval(e, node->first);
+    case ExprKind::Parenthesised: return eval(e, operand(node));
     case ExprKind::Unary: {
-      std::int32_t a = eval(e, node->first);
+      std::int32_t a = eval(e, operand(node));
       if (node->op == TokenKind::Minus) return wrap(0u - static_cast<std::uint32_t>(a));
       if (node->op == TokenKind::Bang) return !a;
       if (node->op == TokenKind::Tilde) return ~a;

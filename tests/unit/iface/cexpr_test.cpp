@@ -87,13 +87,54 @@ TEST_F(CExpression, PostfixChainsAndNames) {
   EXPECT_EQ(expr("ns :: f(1)"), "(call (scoped ns::f) (lit 1))");
   EXPECT_EQ(expr("true && false || this->x"), "(binary || (binary && (id true) (id false)) (member ->x (id this)))");
   ASSERT_TRUE(tree_);
-  EXPECT_EQ(tree_->root->first->first->name, base::intern("true"));
+  EXPECT_EQ(iface::left_operand(iface::left_operand(tree_->root))->name, base::intern("true"));
   // Arguments are linked in order and counted.
   expr("f(a, b = 2, c)");
   ASSERT_TRUE(tree_);
   EXPECT_EQ(tree_->root->item_count, 3);
   EXPECT_EQ(tree_->root->items->next->text, "b = 2");
   EXPECT_EQ(tree_->root->items->next->next->text, "c");
+}
+
+// Each kind's children by their role; an accessor of another kind gives null.
+TEST_F(CExpression, ChildrenByTheirRole) {
+  using namespace iface;
+  auto text = [](const ExprNode* n) { return n != nullptr ? std::string(n->text) : std::string("null"); };
+  expr("c ? a[i] : f(x).m");
+  ASSERT_TRUE(tree_);
+  const ExprNode* root = tree_->root;
+  EXPECT_EQ(text(condition(root)), "c");
+  EXPECT_EQ(text(then_value(root)), "a[i]");
+  EXPECT_EQ(text(else_value(root)), "f(x).m");
+  EXPECT_EQ(text(subscripted(then_value(root))), "a");
+  EXPECT_EQ(text(subscript_index(then_value(root))), "i");
+  EXPECT_EQ(text(member_object(else_value(root))), "f(x)");
+  EXPECT_EQ(text(callee(member_object(else_value(root)))), "f");
+  EXPECT_EQ(text(left_operand(root)), "null");
+  EXPECT_EQ(text(operand(root)), "null");
+  EXPECT_EQ(text(callee(then_value(root))), "null");
+  expr("(-x)++ , *p = (int)q");
+  ASSERT_TRUE(tree_);
+  root = tree_->root;
+  const ExprNode* assignment = right_operand(root);
+  EXPECT_EQ(text(left_operand(root)), "(-x)++");
+  EXPECT_EQ(text(operand(left_operand(root))), "(-x)");
+  EXPECT_EQ(text(operand(operand(left_operand(root)))), "-x");
+  EXPECT_EQ(text(operand(operand(operand(left_operand(root))))), "x");
+  EXPECT_EQ(text(left_operand(assignment)), "*p");
+  EXPECT_EQ(text(operand(left_operand(assignment))), "p");
+  EXPECT_EQ(text(operand(right_operand(assignment))), "q");
+  EXPECT_EQ(text(condition(root)), "null");
+  value("(1..2 => v, OTHERS => 0)");
+  ASSERT_TRUE(tree_);
+  const ExprNode* item = tree_->root->items;
+  EXPECT_EQ(text(designator(item)), "1..2");
+  EXPECT_EQ(text(designated_value(item)), "v");
+  EXPECT_EQ(text(range_low(designator(item))), "1");
+  EXPECT_EQ(text(range_high(designator(item))), "2");
+  EXPECT_EQ(text(designator(item->next)), "OTHERS");
+  EXPECT_EQ(text(range_low(item)), "null");
+  EXPECT_EQ(text(designator(tree_->root)), "null");
 }
 
 TEST_F(CExpression, LiteralsKeepValueAndText) {
@@ -106,8 +147,8 @@ TEST_F(CExpression, LiteralsKeepValueAndText) {
   EXPECT_EQ(expr("\"ab\" \"cd\"  L\"e\""), "(lit \"ab\" \"cd\"  L\"e\")");
   EXPECT_EQ(tree_->root->string_pieces, 3);
   EXPECT_EQ(expr("'\\n' + 1.5f"), "(binary + (lit '\\n') (lit 1.5f))");
-  EXPECT_EQ(tree_->root->first->constant_type, iface::ConstantType::Char);
-  EXPECT_EQ(tree_->root->second->constant_type, iface::ConstantType::Float);
+  EXPECT_EQ(iface::left_operand(tree_->root)->constant_type, iface::ConstantType::Char);
+  EXPECT_EQ(iface::right_operand(tree_->root)->constant_type, iface::ConstantType::Float);
 }
 
 TEST_F(CExpression, CastsNeedTypeNames) {
@@ -205,13 +246,15 @@ TEST_F(CExpression, ValueNodesKeepTheirTextAndPosition) {
   EXPECT_STREQ(list->file, "s.pts");
   const iface::ExprNode* first = list->items;
   EXPECT_EQ(first->text, "x => f(b,  c)");
-  EXPECT_EQ(first->second->text, "f(b,  c)");
+  EXPECT_EQ(iface::designated_value(first)->text, "f(b,  c)");
   const iface::ExprNode* second = first->next;
   EXPECT_EQ(second->text, "OTHERS => 1..2");
   EXPECT_EQ(second->line, 8);
-  EXPECT_EQ(second->second->kind, iface::ExprKind::Range);
-  EXPECT_EQ(second->second->text, "1..2");
-  EXPECT_EQ(second->second->second->text, "2");
+  const iface::ExprNode* range = iface::designated_value(second);
+  EXPECT_EQ(range->kind, iface::ExprKind::Range);
+  EXPECT_EQ(range->text, "1..2");
+  EXPECT_EQ(iface::range_low(range)->text, "1");
+  EXPECT_EQ(iface::range_high(range)->text, "2");
   EXPECT_EQ(second->next, nullptr);
 }
 

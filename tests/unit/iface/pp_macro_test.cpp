@@ -60,6 +60,16 @@ TEST_F(PpMacro, Pasting) {
   EXPECT_EQ(squeeze(fresh("#define S(x) #x\n#define C(a, b) S(a ## b)\nC(c, d)\n")), "\"cd\"");
 }
 
+// The output is read again by the analyser: tokens written side by side must read back as the
+// same tokens, without blanks that split the two dots of a value range.
+TEST_F(PpMacro, DotsAreWrittenSideBySideUnlessTheyMakeAnEllipsis) {
+  EXPECT_EQ(fresh("((4-4)..1 => 5, (0)..6/6 => 6) x..y (a)..(b)\n"), "((4-4)..1 => 5, (0)..6/6 => 6) x..y (a)..(b)\n");
+  // Lone dots from separate expansions: never three in a row, never a dot before "...".
+  EXPECT_EQ(fresh("#define I(a) a\nI(.)I(.)I(.) I(.)I(.)I(.5) I(.)I(...) I(...)I(.)\n"), ".. . .. .5 . ... ... .\n");
+  // A number next to a dot would read back as one longer number; the range keeps its two dots.
+  EXPECT_EQ(fresh("#define N 3\n#define D .\n#define I(a) a\nN..N I(N)I(D) I(D)I(N)\n"), "3 .. 3 3 . . 3\n");
+}
+
 TEST_F(PpMacro, VariadicParameters) {
   EXPECT_EQ(squeeze(fresh("#define V(f, ...) g(f, __VA_ARGS__)\nV(1, 2, 3)\n")), "g(1, 2, 3)");
   EXPECT_EQ(squeeze(fresh("#define V(f, rest...) g(f, rest)\nV(1, 2, (3, 4))\n")), "g(1, 2, (3, 4))");

@@ -19,3 +19,6 @@ struct derived : base { int d; } child;
 int open_ended[];
 union number num;
 int list[4];
+typedef char label_t[6];
+struct names { const char a[4]; label_t b; byte c[2]; char grid[2][3]; int n; };
+struct names names1, names2;

@@ -50,7 +50,7 @@ void choose_instance_mode(AnalysisContext& context, const SyntaxNode* first_item
     state.instance_mode = InstanceMode::Selected;
   } else {
     state.instance_mode = InstanceMode::Unplanned;
-    diag::report_info(diag::Code::ISTNOPLAN, "", parameters.instance_name);
+    diag::report_at(diag::MessageKind::Information, diag::Code::ISTNOPLAN, parameters.instance_name, "", 0);
   }
 }
 

@@ -10,7 +10,7 @@ namespace sema {
 namespace {
 
 void report_ignored(diag::Code code, int count) {
-  if (count > 0) diag::report_info(code, "", std::to_string(count));
+  if (count > 0) diag::report_at(diag::MessageKind::Information, code, std::to_string(count), "", 0);
 }
 
 }  // namespace

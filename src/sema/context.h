@@ -17,7 +17,8 @@ struct NativeRun {
   std::string text;          // the lines so far, each followed by a newline
   std::string scope_name;    // the C scope the run is declared in
   const char* file = nullptr;
-  int line = 0;
+  int line = 0;              // the first line's
+  int next_line = 0;         // the line the text's next line stands for
 };
 
 struct AnalysisState {

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "diag/report.h"
-#include "iface/c_declarations.h"
-#include "iface/c_type_from_text.h"
-#include "iface/dictionary.h"
+#include "iface/cparse/c_declarations.h"
+#include "iface/cparse/c_type_from_text.h"
+#include "iface/dict/dictionary.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static iface::Dictionary dictionary;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "iface/preprocessor.h"
+#include "iface/pp/preprocessor.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "driver/interface_phase.h"
 
 #include "driver/options.h"
-#include "iface/anc_session.h"
+#include "iface/query/anc_session.h"
 
 namespace driver {
 

@@ -22,14 +22,14 @@
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
-#include "iface/anc_expressions.h"
-#include "iface/anc_session.h"
-#include "iface/format.h"
-#include "iface/value_check.h"
-#include "iface/c_declarations.h"
-#include "iface/dictionary.h"
-#include "iface/preprocessor.h"
-#include "iface/type_print.h"
+#include "iface/query/anc_expressions.h"
+#include "iface/query/anc_session.h"
+#include "iface/query/format.h"
+#include "iface/query/value_check.h"
+#include "iface/cparse/c_declarations.h"
+#include "iface/dict/dictionary.h"
+#include "iface/pp/preprocessor.h"
+#include "iface/dict/type_print.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "diag/report.h"
 
-namespace iface {
+namespace gen {
 
 namespace {
 
@@ -89,4 +89,4 @@ std::string gen_c_path(std::string_view path) {
   return result;
 }
 
-}  // namespace iface
+}  // namespace gen

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace iface {
+namespace gen {
 
 // The file being written and its depth. One per run (`the_gen_output`); tests reset it by
 // closing it.
@@ -41,4 +41,4 @@ void gen_close_brace();
 // or starts with "/" is copied as it is.
 std::string gen_c_path(std::string_view path);
 
-}  // namespace iface
+}  // namespace gen

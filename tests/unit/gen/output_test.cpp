@@ -8,7 +8,7 @@
 
 #include "gen/output.h"
 
-namespace iface {
+namespace gen {
 namespace {
 
 std::string read_file(const std::string& name) {
@@ -92,4 +92,4 @@ TEST(GenCPath, BackslashesDoubledUnlessThePathIsAbsoluteOrEmpty) {
 }
 
 }  // namespace
-}  // namespace iface
+}  // namespace gen

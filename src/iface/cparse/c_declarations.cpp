@@ -849,12 +849,6 @@ void check_caches(DeclarationAnalyser& analyser) {
 
 }  // namespace
 
-DeclarationAnalyser& the_analyser() {
-  static DeclarationAnalyser analyser;
-  if (analyser.dictionary == nullptr) analyser.dictionary = &the_dictionary();
-  return analyser;
-}
-
 void reset_analyser(DeclarationAnalyser& analyser, Dictionary& dictionary) {
   analyser.dictionary = &dictionary;
   analyser.sizes = SizeSettings{};

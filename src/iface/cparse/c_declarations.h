@@ -64,8 +64,6 @@ struct DeclarationAnalyser {
   std::size_t store_size_seen = 0;               // descriptors in the dictionary at the last analysis
 };
 
-// The run's analyser, over the_dictionary().
-DeclarationAnalyser& the_analyser();
 // Forgets everything and ties the analyser to `dictionary`. Call it after initialise_dictionary
 // (the start of the interface analysis); the analyser also notices an initialisation by itself.
 void reset_analyser(DeclarationAnalyser& analyser, Dictionary& dictionary);

@@ -2,21 +2,6 @@
 
 namespace iface {
 
-namespace {
-
-Dictionary& initialised(Dictionary& dictionary) {
-  initialise_dictionary(dictionary, "QUELT");
-  return dictionary;
-}
-
-}  // namespace
-
-Dictionary& the_dictionary() {
-  static Dictionary instance;
-  static Dictionary& ready = initialised(instance);
-  return ready;
-}
-
 void initialise_dictionary(Dictionary& dictionary, std::string_view name) {
   dictionary.name.assign(name);
   dictionary.return_first = false;

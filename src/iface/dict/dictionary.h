@@ -11,8 +11,8 @@
 //    ScopeInfo).
 // Names are interned (base::intern): symbol and member names compare by pointer.
 //
-// One process-wide dictionary serves the run (`the_dictionary`); every operation takes the
-// dictionary explicitly, so tests build and reset their own.
+// The run's dictionary belongs to the interface analysis (query/analysis_context.h); every
+// operation takes the dictionary explicitly, so tests build and reset their own.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -97,9 +97,6 @@ struct Dictionary {
   std::array<std::unordered_map<const char*, std::vector<SymbolEntry*>>, kSymbolTableCount> by_name;
   int unnamed_namespace_count = 0;
 };
-
-// The run's dictionary; named "QUELT" and holding the built-in types from its first use on.
-Dictionary& the_dictionary();
 
 // Stores the new name and empties everything: the three symbol tables, the scope table, the
 // using-directives, the descriptors (the built-in types are made anew with the default sizes).

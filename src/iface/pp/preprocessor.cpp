@@ -1,4 +1,4 @@
-// The preprocessor's life cycle (start, file mode, string mode, end) and its one instance.
+// The preprocessor's life cycle (start, file mode, string mode, end).
 #include "iface/pp/preprocessor.h"
 
 #include <cstring>
@@ -203,50 +203,43 @@ void Engine::end() {
 
 }  // namespace pp
 
-namespace {
+Preprocessor::Preprocessor() = default;
 
-struct State {
-  std::unique_ptr<pp::Engine> engine;
-  PreprocessorReportHook hook = nullptr;
-};
+Preprocessor::~Preprocessor() = default;
 
-State& state() {
-  static State s;
-  return s;
+pp::Engine& Preprocessor::engine() {
+  if (!engine_) engine_ = std::make_unique<pp::Engine>(PreprocessorStart{}, hook_);
+  return *engine_;
 }
 
-pp::Engine& engine() {
-  State& s = state();
-  if (!s.engine) s.engine = std::make_unique<pp::Engine>(PreprocessorStart{}, s.hook);
-  return *s.engine;
+void Preprocessor::set_report_hook(PreprocessorReportHook hook) { hook_ = hook; }
+
+void Preprocessor::start(const PreprocessorStart& start) {
+  engine_.reset();
+  engine_ = std::make_unique<pp::Engine>(start, hook_);
 }
 
-}  // namespace
-
-void preprocessor_set_report_hook(PreprocessorReportHook hook) { state().hook = hook; }
-
-void preprocessor_start(const PreprocessorStart& start) {
-  State& s = state();
-  s.engine.reset();
-  s.engine = std::make_unique<pp::Engine>(start, s.hook);
-}
-
-int preprocessor_run_file_text(std::string_view text, std::string& out) {
+int Preprocessor::run_file_text(std::string_view text, std::string& out) {
   return engine().run(text, std::string(), 1, pp::LevelKind::String, out);
 }
 
-int preprocessor_run_string(std::string_view text, std::string_view label, int line, std::string& out) {
+int Preprocessor::run_string(std::string_view text, std::string_view label, int line, std::string& out) {
   return engine().run(text, std::string(label), static_cast<std::uint32_t>(line < 0 ? 0 : line),
                       pp::LevelKind::String, out);
 }
 
-void preprocessor_end() { engine().end(); }
+void Preprocessor::end() { engine().end(); }
 
-bool preprocessor_is_macro(std::string_view name) {
+bool Preprocessor::is_macro(std::string_view name) {
   pp::Symbol* s = engine().symbols().find(name);
   return s != nullptr && s->kind == pp::SymbolKind::Macro;
 }
 
-bool preprocessor_analysis_on() { return engine().analysis_on(); }
+bool Preprocessor::analysis_on() { return engine().analysis_on(); }
+
+void Preprocessor::reset() {
+  engine_.reset();
+  hook_ = nullptr;
+}
 
 }  // namespace iface

@@ -1,6 +1,6 @@
 // The preprocessor's state and its working parts: the input stack (text levels and
 // expansion contexts), the conditional stack, the symbol table, the include chain, the
-// pragma aliases and the analysis switch. preprocessor.cpp holds the one instance.
+// pragma aliases and the analysis switch. A Preprocessor (preprocessor.h) owns one.
 //
 // Expansion works on tokens: a macro's body is scanned once when it is defined; an
 // expansion is a context that replays tokens while its macro is disabled; arguments are

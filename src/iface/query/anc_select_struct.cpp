@@ -2,6 +2,7 @@
 
 #include "base/intern.h"
 #include "iface/dict/dictionary_lookup.h"
+#include "iface/query/analysis_context.h"
 
 namespace iface {
 

@@ -1,30 +1,20 @@
 #include "iface/query/anc_session.h"
 
-#include "iface/cparse/c_declarations.h"
-#include "iface/query/format.h"
 #include "iface/dict/dictionary_scopes.h"
-#include "iface/pp/preprocessor.h"
 
 namespace iface {
 
-AncSession& the_anc_session() {
-  static AncSession session;
-  return session;
-}
-
 void anc_begin(int restriction, const std::vector<std::string>& include_dirs,
                const std::vector<std::string>& defines, std::string_view definitions_file) {
-  the_anc_session().restriction = restriction;
-  reset_formats();
-  Dictionary& dictionary = the_dictionary();
-  initialise_dictionary(dictionary, "QUELT");
-  reset_analyser(the_analyser(), dictionary);
+  Analysis& analysis = current_analysis();
+  analysis.reset();
+  analysis.session().restriction = restriction;
   PreprocessorStart start;
   start.ansi = restriction == 1;
   start.kr = restriction == 0;
   start.include_dirs = include_dirs;
   start.defines = defines;
-  preprocessor_start(start);
+  analysis.preprocessor().start(start);
   if (!definitions_file.empty()) anc_load_interface_file(definitions_file);
 }
 
@@ -33,15 +23,16 @@ void anc_load_interface_file(std::string_view file) {
   text += file;
   text += '"';
   std::string out;
-  preprocessor_run_file_text(text, out);
-  analyse_declarations(the_analyser(), out, nullptr, file, 1);
+  Analysis& analysis = current_analysis();
+  analysis.preprocessor().run_file_text(text, out);
+  analyse_declarations(analysis.analyser(), out, nullptr, file, 1);
 }
 
-void anc_end() { preprocessor_end(); }
+void anc_end() { the_preprocessor().end(); }
 
 int anc_preprocess(std::string_view text, std::string_view label, int line, std::string& out) {
   out.clear();
-  return preprocessor_run_string(text, label, line, out);
+  return the_preprocessor().run_string(text, label, line, out);
 }
 
 namespace {

@@ -1,6 +1,7 @@
-// The life cycle of the interface analysis and its text services: begin (dictionary, analyser,
-// preprocessor, definitions file), loading interface files, end; preprocessing and normalising
-// C fragments of the script; declaring C text into a scope.
+// The life cycle of the interface analysis and its text services: begin (the analysis in use
+// reset, its preprocessor started, the definitions file loaded), loading interface files, end;
+// preprocessing and normalising C fragments of the script; declaring C text into a scope. Every
+// service works on the analysis in use (analysis_context.h).
 //
 // Scopes are given by name: "" is the global scope, a C++ qualified name ("N::C") is the
 // registered namespace or class, and any other name is a scope of the script side ("A.B",
@@ -11,19 +12,12 @@
 #include <string_view>
 #include <vector>
 
-#include "iface/dict/dictionary.h"
+#include "iface/query/analysis_context.h"
 
 namespace iface {
 
-// What the run gave the analysis; `restriction` 1 = ANSI, 0 = K&R, 2 = not given.
-struct AncSession {
-  int restriction = 2;
-};
-
-AncSession& the_anc_session();
-
-// Empties the type dictionary (named "QUELT") and the analyser, starts the preprocessor with the
-// include directories and definitions, then loads the definitions file when one is given.
+// Resets the analysis in use (Analysis::reset), records the restriction, starts the preprocessor
+// with the include directories and definitions, then loads the definitions file when one is given.
 void anc_begin(int restriction, const std::vector<std::string>& include_dirs,
                const std::vector<std::string>& defines, std::string_view definitions_file);
 // Preprocesses `#include "<file>"` and declares the result in the global scope. Messages are

@@ -4,6 +4,7 @@
 
 #include "base/intern.h"
 #include "diag/report.h"
+#include "iface/query/analysis_context.h"
 #include "iface/query/anc_session.h"
 #include "iface/cparse/c_declarations.h"
 #include "iface/cparse/c_type_from_text.h"
@@ -104,13 +105,6 @@ std::string compact_format_name(std::string_view text) {
   }
   return result;
 }
-
-FormatState& the_format_state() {
-  static FormatState state;
-  return state;
-}
-
-void reset_formats() { the_format_state().overrides.clear(); }
 
 namespace {
 

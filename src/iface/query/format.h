@@ -40,21 +40,7 @@ DisplayBaseText parse_display_base(std::string_view text);
 // Blanks and tabs dropped except one blank between words, "$" dropped, cut at "#" and at "(".
 std::string compact_format_name(std::string_view text);
 
-struct FormatOverride {
-  int level = 0;
-  TypeDescriptor** slot = nullptr;
-  TypeDescriptor* new_type = nullptr;
-  TypeDescriptor* previous_type = nullptr;  // the slot's type when the override was made
-};
-
-// The overrides in force, oldest first. Emptied by anc_begin (the dictionary they point into is
-// emptied too).
-struct FormatState {
-  std::vector<FormatOverride> overrides;
-};
-FormatState& the_format_state();
-void reset_formats();
-
+// Each override is recorded in the current analysis's FormatState (format_state.h).
 void anc_set_format(int level, std::string_view scope, std::string_view variable_expr, std::string_view format_text,
                     std::string_view file, int line);
 // Restores each slot that `level` changed to the override of the nearest level below for that

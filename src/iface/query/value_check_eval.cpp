@@ -4,6 +4,7 @@
 #include "base/wide_int.h"
 #include "diag/report.h"
 #include "iface/dict/dictionary_lookup.h"
+#include "iface/query/analysis_context.h"
 #include "iface/query/value_check.h"
 
 namespace iface {

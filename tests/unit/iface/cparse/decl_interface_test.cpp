@@ -27,10 +27,10 @@ class InterfaceHeader : public DeclTest {
     std::string text = read_header();
     ASSERT_FALSE(text.empty());
     // As the compiler reads it: through the preprocessor (comments go, line directives come).
-    preprocessor_start(PreprocessorStart{});
+    Preprocessor preprocessor;
     std::string preprocessed;
-    preprocessor_run_string(text, "interface.hpp", 1, preprocessed);
-    preprocessor_end();
+    preprocessor.run_string(text, "interface.hpp", 1, preprocessed);
+    preprocessor.end();
     messages = load(preprocessed, "interface.hpp");
     net = find_scope(dict, "net");
     socket = find_scope(dict, "net::socket");

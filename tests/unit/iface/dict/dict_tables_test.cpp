@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "dict_test_support.h"
+#include "iface/query/analysis_context.h"
 
 namespace iface {
 namespace {

@@ -39,9 +39,9 @@ TEST_F(PpDirective, DefineMessages) {
 
 TEST_F(PpDirective, ParameterListErrorAbandonsTheDefinition) {
   run("#define G(a b) x\n");
-  EXPECT_FALSE(iface::preprocessor_is_macro("G"));
+  EXPECT_FALSE(pp.is_macro("G"));
   run("#define H(1a) [1a]\n");
-  EXPECT_TRUE(iface::preprocessor_is_macro("H"));
+  EXPECT_TRUE(pp.is_macro("H"));
   EXPECT_EQ(squeeze(run("H(5)\n")), "[5]");
 }
 
@@ -69,7 +69,7 @@ TEST_F(PpDirective, NamedVariadicAndRedefinitions) {
 
 TEST_F(PpDirective, Undef) {
   run("#define A 1\n#undef A\n");
-  EXPECT_FALSE(iface::preprocessor_is_macro("A"));
+  EXPECT_FALSE(pp.is_macro("A"));
   EXPECT_EQ(codes(), "");
   run("#undef defined\n");
   EXPECT_EQ(codes(), "UNDEFININ");
@@ -112,7 +112,7 @@ TEST_F(PpDirective, StartDefinitionsAndDefineOptions) {
   start(s);
   messages().clear();
   EXPECT_EQ(squeeze(run("QLX_WIN32 USE_QMK QLX_CPLUSPLUS_LANGUAGE ONE TWO LONG\n")), "1 1 1 1 2 ab");
-  iface::preprocessor_start(s);
+  pp.start(s);
   std::vector<std::string> bad;
   for (const auto& m : messages()) {
     EXPECT_EQ(m.code, "MALFOROPT");
@@ -210,15 +210,15 @@ TEST_F(PpDirective, EndReportsOpenConditionalsAndRemovesUserMacros) {
   std::string h = write("open.h", "#define U 1\n#if 1\n#ifdef U\n#else\n");
   include(h);
   EXPECT_EQ(codes(), "");
-  EXPECT_TRUE(iface::preprocessor_is_macro("U"));
-  iface::preprocessor_end();
+  EXPECT_TRUE(pp.is_macro("U"));
+  pp.end();
   ASSERT_EQ(codes(), "UNTERCOND UNTERCOND");
   EXPECT_EQ(messages()[0].argument, "if");
   EXPECT_EQ(messages()[0].line, 2);
   EXPECT_EQ(messages()[1].argument, "else");
   EXPECT_EQ(messages()[1].file, h);
-  EXPECT_FALSE(iface::preprocessor_is_macro("U"));
-  EXPECT_FALSE(iface::preprocessor_is_macro("QLX_WIN32"));
+  EXPECT_FALSE(pp.is_macro("U"));
+  EXPECT_FALSE(pp.is_macro("QLX_WIN32"));
   EXPECT_EQ(squeeze(run("__LINE__\n")), "1");  // special symbols stay
 }
 

@@ -1,5 +1,6 @@
-// Test frame for the preprocessor: messages are captured through the report hook (fatal
-// and internal ones do not end the test process), files are written to a fresh folder.
+// Test frame for the preprocessor: each test has a preprocessor of its own whose messages are
+// captured through the report hook (fatal and internal ones do not end the test process), and
+// writes its files to a fresh folder.
 #pragma once
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -35,38 +36,35 @@ class Pp : public ::testing::Test {
  protected:
   void SetUp() override {
     messages().clear();
-    iface::preprocessor_set_report_hook(capture);
+    pp.set_report_hook(capture);
     dir_ = std::filesystem::temp_directory_path() /
            ("pp_" + std::to_string(::getpid()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
     start();
   }
-  void TearDown() override {
-    iface::preprocessor_set_report_hook(nullptr);
-    std::filesystem::remove_all(dir_);
-  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   void start(iface::PreprocessorStart s = {}) {
-    iface::preprocessor_start(s);
+    pp.start(s);
     messages().clear();
   }
 
   // String mode without a label: no #line lines, only the expanded text.
   std::string run(const std::string& text) {
     std::string out;
-    iface::preprocessor_run_string(text, "", 1, out);
+    pp.run_string(text, "", 1, out);
     return out;
   }
   std::string run_labelled(const std::string& text, const std::string& label, int line) {
     std::string out;
-    iface::preprocessor_run_string(text, label, line, out);
+    pp.run_string(text, label, line, out);
     return out;
   }
   // File mode: `#include "<path>"`.
   std::string include(const std::string& path) {
     std::string out;
-    iface::preprocessor_run_file_text("#include \"" + path + "\"", out);
+    pp.run_file_text("#include \"" + path + "\"", out);
     return out;
   }
   std::string write(const std::string& name, const std::string& text) {
@@ -92,6 +90,7 @@ class Pp : public ::testing::Test {
     return messages().empty() ? none : messages().front();
   }
 
+  iface::Preprocessor pp;  // a preprocessor of the test's own, reporting through `capture`
   std::filesystem::path dir_;
 };
 

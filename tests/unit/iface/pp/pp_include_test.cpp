@@ -85,7 +85,7 @@ TEST_F(PpInclude, IncludeNextContinuesAfterTheDirectoryOfTheCurrentFile) {
   s.include_dirs = {dir() + "/a", dir() + "/b", dir() + "/c"};
   start(s);
   std::string out;
-  iface::preprocessor_run_file_text("#include <limits.h>", out);
+  pp.run_file_text("#include <limits.h>", out);
   EXPECT_EQ(codes(), "");
   EXPECT_NE(out.find("a_first"), std::string::npos);
   EXPECT_NE(out.find("b_second"), std::string::npos);
@@ -113,7 +113,7 @@ TEST_F(PpInclude, PragmaOnceAndInclStd) {
   EXPECT_NE(out.find("\nonce\n"), std::string::npos);
   EXPECT_NE(out.find("extra"), std::string::npos);
   // The directories of the pragma go at the end call.
-  iface::preprocessor_end();
+  pp.end();
   include(write("again.h", "#include <e.h>\n"));
   EXPECT_EQ(codes(), "IMPOUVFIC");
 }

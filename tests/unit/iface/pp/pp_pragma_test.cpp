@@ -21,13 +21,13 @@ TEST_F(PpPragma, AnalyserPragmasReachTheOutputUnchanged) {
 TEST_F(PpPragma, KeywordsMatchByTheirBeginning) {
   run("#pragma quelt stop\nx\n");  // "stop" selects stop_analyse, which strings ignore
   EXPECT_EQ(codes(), "");
-  EXPECT_FALSE(iface::preprocessor_analysis_on());
+  EXPECT_FALSE(pp.analysis_on());
   run("#pragma quelt start_analyze\n");
-  EXPECT_TRUE(iface::preprocessor_analysis_on());
+  EXPECT_TRUE(pp.analysis_on());
   run("#pragma quelt s\n");  // the first keyword starting with "s" is stop_analyse
-  EXPECT_FALSE(iface::preprocessor_analysis_on());
+  EXPECT_FALSE(pp.analysis_on());
   run("#pragma quelt start\n");
-  EXPECT_TRUE(iface::preprocessor_analysis_on());
+  EXPECT_TRUE(pp.analysis_on());
 }
 
 TEST_F(PpPragma, Messages) {
@@ -69,25 +69,25 @@ TEST_F(PpPragma, AnalysisSwitchSkipsFilesButNotStrings) {
   std::string out = include(h);
   EXPECT_EQ(codes(), "");
   EXPECT_EQ(squeeze(out), "#line 1 \"" + h + "\" before #line 12 \"" + h + "\" after");
-  EXPECT_FALSE(iface::preprocessor_is_macro("HIDDEN"));
+  EXPECT_FALSE(pp.is_macro("HIDDEN"));
   // The same text as a script fragment is processed.
   std::string text = "#pragma quelt stop_analyse\n#define SHOWN 1\nshown\n#pragma quelt start_analyse\n";
   EXPECT_EQ(squeeze(run(text)), "shown");
-  EXPECT_TRUE(iface::preprocessor_is_macro("SHOWN"));
+  EXPECT_TRUE(pp.is_macro("SHOWN"));
 }
 
 TEST_F(PpPragma, AnAliasCanRestartTheAnalysis) {
   run("#pragma quelt pragma go = #pragma quelt start_analyse\n");
   std::string h = write("h.h", "#pragma quelt stop_analyse\nhidden\n#pragma go\nseen\n");
   EXPECT_EQ(squeeze(include(h)), "#line 4 \"" + h + "\" seen");
-  EXPECT_TRUE(iface::preprocessor_analysis_on());
+  EXPECT_TRUE(pp.analysis_on());
 }
 
 TEST_F(PpPragma, AnalysisStaysOffToTheEndOfTheFileWithoutStart) {
   std::string h = write("h.h", "#pragma quelt stop_analyse\nhidden\n");
   std::string g = write("g.h", "#include \"" + h + "\"\nafter_include\n");
   EXPECT_EQ(include(g), "");
-  EXPECT_FALSE(iface::preprocessor_analysis_on());
+  EXPECT_FALSE(pp.analysis_on());
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST_F(Normalise, LineDirectivesGoOtherHashLinesJoinLiteralsStay) {
 TEST_F(Normalise, PreprocessedFragmentsUseTheHeadersMacros) {
   declare("");
   std::string out;
-  ASSERT_EQ(preprocessor_run_string("#define LIMIT (3 + 1)\n", "defs", 1, out), 0);
+  ASSERT_EQ(the_preprocessor().run_string("#define LIMIT (3 + 1)\n", "defs", 1, out), 0);
   EXPECT_EQ(anc_preprocess("LIMIT * 2", "s.pts", 4, out), 0);
   anc_normalise(out);
   EXPECT_EQ(out, "(3 + 1) * 2");

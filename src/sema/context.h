@@ -5,6 +5,7 @@
 #include <string>
 
 #include "sema/analysis.h"
+#include "sema/lookup.h"
 #include "sema/model.h"
 
 namespace sema {
@@ -19,6 +20,7 @@ struct AnalysisState {
   int instance_depth = 0;         // nesting of instance restrictions (ISTBADLVL)
 
   // Communication declarations.
+  int comm_type_count = 0;        // communication types numbered so far
   int message_type_count = 0;
   int highest_channel = 0;
   bool waittil_needs_def_message = false;
@@ -40,6 +42,7 @@ struct AnalysisContext {
   const AnalysisParameters& parameters;
   const script::SourceFileList& files;
   AnalysisState state;
+  ModelIndex index;  // the model's global declarations by name (lookup.h)
 };
 
 }  // namespace sema

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "iface/preprocessor.h"
+#include "iface/pp/preprocessor.h"
 
 namespace {
 
@@ -15,18 +15,19 @@ void quiet(diag::MessageKind, std::string_view, std::string_view, std::string_vi
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  iface::preprocessor_set_report_hook(quiet);
+  static iface::Preprocessor preprocessor;
+  preprocessor.set_report_hook(quiet);
   iface::PreprocessorStart start;
   start.defines = {"FUZZ=1"};
   start.expansion_limit = std::size_t{1} << 20;
   start.output_limit = std::size_t{4} << 20;
-  iface::preprocessor_start(start);
+  preprocessor.start(start);
   std::string out;
   std::string_view text(reinterpret_cast<const char*>(data), size);
-  iface::preprocessor_run_string(text, "fuzz.pts", 1, out);
+  preprocessor.run_string(text, "fuzz.pts", 1, out);
   // The same text again: macros of the first call are visible to the second.
   out.clear();
-  iface::preprocessor_run_string(text, "fuzz.pts", 2, out);
-  iface::preprocessor_end();
+  preprocessor.run_string(text, "fuzz.pts", 2, out);
+  preprocessor.end();
   return 0;
 }

@@ -39,21 +39,42 @@ struct Entry {
   std::uint32_t next;
 };
 
-struct InternTable {
+}  // namespace
+
+struct InternTable::Data {
   std::vector<std::uint32_t> buckets;  // entry index of each chain head, 0 = empty chain
   std::vector<Entry> entries;          // entry 0 is the empty string
   std::size_t used = 1;
-  std::vector<std::unique_ptr<char[]>> blocks;  // the text pool; never freed during the run
+  std::vector<std::unique_ptr<char[]>> blocks;  // the text pool; freed with the table
   std::size_t block_size = initial_block_size;
   std::size_t block_free = 0;  // characters left in the newest block
   char* block_next = nullptr;  // where the next text goes
 
-  InternTable() : buckets(bucket_count, 0), entries(initial_entries, Entry{nullptr, 0}) {
-    entries[0] = Entry{empty_text, 0};
+  Data() : buckets(bucket_count, 0), entries(initial_entries, Entry{nullptr, 0}) { entries[0] = Entry{empty_text, 0}; }
+
+  // A copy of `text` and its terminator in the pool, starting a new block when it does not fit.
+  const char* store_text(std::string_view text) {
+    std::size_t needed = text.size() + 1;
+    if (needed > block_free) {
+      if (needed > block_size) block_size += needed;
+      blocks.push_back(std::make_unique<char[]>(block_size));
+      block_next = blocks.back().get();
+      block_free = block_size;
+    }
+    char* copy = block_next;
+    std::memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
+    block_next += needed;
+    block_free -= needed;
+    return copy;
   }
 };
 
-InternTable& table() {
+namespace {
+
+InternTable* table_in_use = nullptr;
+
+InternTable& process_table() {
   static InternTable instance;
   return instance;
 }
@@ -67,52 +88,49 @@ std::size_t bucket_of(std::string_view text) {
   return h % bucket_count;
 }
 
-// A copy of `text` and its terminator in the pool, starting a new block when it does not fit.
-const char* store_text(InternTable& t, std::string_view text) {
-  std::size_t needed = text.size() + 1;
-  if (needed > t.block_free) {
-    if (needed > t.block_size) t.block_size += needed;
-    t.blocks.push_back(std::make_unique<char[]>(t.block_size));
-    t.block_next = t.blocks.back().get();
-    t.block_free = t.block_size;
-  }
-  char* copy = t.block_next;
-  std::memcpy(copy, text.data(), text.size());
-  copy[text.size()] = '\0';
-  t.block_next += needed;
-  t.block_free -= needed;
-  return copy;
-}
-
 bool stored_equals(const char* stored, std::string_view text) {
   return std::strncmp(stored, text.data(), text.size()) == 0 && stored[text.size()] == '\0';
 }
 
 }  // namespace
 
-const char* intern(std::string_view text) {
+InternTable::InternTable() : data_(std::make_unique<Data>()) {}
+
+InternTable::~InternTable() {
+  if (table_in_use == this) table_in_use = nullptr;
+}
+
+const char* InternTable::intern(std::string_view text) {
   if (text.empty()) return nullptr;
-  InternTable& t = table();
+  Data& t = *data_;
   std::size_t bucket = bucket_of(text);
   for (std::uint32_t i = t.buckets[bucket]; i != 0; i = t.entries[i].next) {
     if (stored_equals(t.entries[i].text, text)) return t.entries[i].text;
   }
   if (t.used == t.entries.size()) t.entries.resize(t.entries.size() + entry_growth, Entry{nullptr, 0});
   std::uint32_t index = static_cast<std::uint32_t>(t.used++);
-  const char* copy = store_text(t, text);
+  const char* copy = t.store_text(text);
   t.entries[index] = Entry{copy, t.buckets[bucket]};
   t.buckets[bucket] = index;
   return copy;
 }
 
-const char* intern_or_empty(const char* stored) { return stored == nullptr ? table().entries[0].text : stored; }
+InternTable* use_intern_table(InternTable* table) {
+  InternTable* previous = table_in_use;
+  table_in_use = table;
+  return previous;
+}
+
+const char* intern(std::string_view text) {
+  return (table_in_use != nullptr ? *table_in_use : process_table()).intern(text);
+}
+
+const char* intern_or_empty(const char* stored) { return stored == nullptr ? empty_text : stored; }
 
 int compare_identifiers(const char* a, const char* b) {
   if (a == nullptr) return b == nullptr ? 0 : -1;
   if (b == nullptr) return 1;
   return std::strcmp(a, b);
 }
-
-void reset_intern_table() { table() = InternTable(); }
 
 }  // namespace base

@@ -1,6 +1,6 @@
 #include "driver/interface_phase.h"
 
-#include "iface/anc_session.h"
+#include "iface/query/anc_session.h"
 
 namespace driver {
 

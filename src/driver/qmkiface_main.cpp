@@ -23,14 +23,15 @@
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
-#include "iface/anc_expressions.h"
-#include "iface/anc_session.h"
-#include "iface/format.h"
-#include "iface/value_check.h"
-#include "iface/c_declarations.h"
-#include "iface/dictionary.h"
-#include "iface/preprocessor.h"
-#include "iface/type_print.h"
+#include "iface/query/analysis_context.h"
+#include "iface/query/anc_expressions.h"
+#include "iface/query/anc_session.h"
+#include "iface/query/format.h"
+#include "iface/query/value_check.h"
+#include "iface/cparse/c_declarations.h"
+#include "iface/dict/dictionary.h"
+#include "iface/pp/preprocessor.h"
+#include "iface/dict/type_print.h"
 
 namespace {
 
@@ -118,10 +119,10 @@ void start_analysis(const Options& o, std::string* definitions = nullptr) {
   start.kr = o.restriction == 0;
   start.include_dirs = o.include_dirs;
   start.defines = o.defines;
-  iface::preprocessor_start(start);
+  iface::the_preprocessor().start(start);
   if (!o.defs_file.empty()) {
     std::string out;
-    iface::preprocessor_run_file_text("#include \"" + o.defs_file + "\"", out);
+    iface::the_preprocessor().run_file_text("#include \"" + o.defs_file + "\"", out);
     if (definitions != nullptr) *definitions = std::move(out);
   }
 }
@@ -130,10 +131,10 @@ int run_preprocess(const Options& o) {
   start_analysis(o);
   for (const std::string& file : o.files) {
     std::string out;
-    iface::preprocessor_run_file_text("#include \"" + file + "\"", out);
+    iface::the_preprocessor().run_file_text("#include \"" + file + "\"", out);
     std::fwrite(out.data(), 1, out.size(), stdout);
   }
-  iface::preprocessor_end();
+  iface::the_preprocessor().end();
   finish();
 }
 
@@ -161,19 +162,19 @@ std::string printed_symbol(const iface::SymbolEntry& entry) {
 }
 
 int run_declare(const Options& o) {
-  iface::Dictionary& dictionary = iface::the_dictionary();
-  iface::initialise_dictionary(dictionary, "QUELT");
-  iface::DeclarationAnalyser& analyser = iface::the_analyser();
-  iface::reset_analyser(analyser, dictionary);
+  iface::Analysis& analysis = iface::current_analysis();
+  analysis.reset();
+  iface::Dictionary& dictionary = analysis.dictionary();
+  iface::DeclarationAnalyser& analyser = analysis.analyser();
   std::string definitions;
   start_analysis(o, &definitions);
   if (!o.defs_file.empty()) iface::analyse_declarations(analyser, definitions, nullptr, o.defs_file, 1);
   for (const std::string& file : o.files) {
     std::string out;
-    iface::preprocessor_run_file_text("#include \"" + file + "\"", out);
+    analysis.preprocessor().run_file_text("#include \"" + file + "\"", out);
     iface::analyse_declarations(analyser, out, nullptr, file, 1);
   }
-  iface::preprocessor_end();
+  analysis.preprocessor().end();
   std::string listing;
   iface::visit_symbols(dictionary, [&listing](const iface::SymbolEntry& entry) {
     if (entry.declaration.name == nullptr || entry.declaration.name == iface::kReservedVariable) return;

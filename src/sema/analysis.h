@@ -38,6 +38,7 @@ struct AnalysisResult {
   int chosen_instance = 0;       // the ordinal (from 1) of the -INSTANCE name among the declared
   int message_type_count = 0;    // the generators size their tables from these two
   int highest_channel = 0;
+  int timer_count = 0;           // TIMER declarations: the generators size the timer table from it
 };
 
 // Analyses the tree `root` (a script root) whose nodes point into `files`. Messages are reported

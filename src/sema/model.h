@@ -22,6 +22,7 @@ struct Descriptor;
 enum class EntryKind : int {
   Scenario = 0,
   Header = 1,
+  Parameter = 2,            // a parameter of a PROC, in the procedure's parameter scope
   Procedure = 3,
   Call = 4,
   FamilyName = 5,
@@ -162,10 +163,14 @@ struct HeaderRecord {
 struct ProcedureRecord {
   bool used = false;        // set by every CALL, block, CATCH or cleanup statement naming it
   bool void_parameters = false;  // its parameter list is the void type
-  // The parameters are the entries of the descriptor's child scope.
+  // The parameters, in order: entries of kind Parameter whose name is the parameter's name (none
+  // for a parameter written as a type only) and whose text is its C type. The body's entries are
+  // in the descriptor's child scope.
+  Scope* parameters = nullptr;
 };
 
-// INITIALIZATION, TERMINATION, EXCEPTION.
+// INITIALIZATION, TERMINATION, EXCEPTION. In the CALL form the child scope holds one Value entry
+// (27) per argument; in the statement form it holds the block's statements.
 struct BlockRecord {
   Entry* procedure = nullptr;  // CALL form: the called procedure entry
   int line = 0;

@@ -8,10 +8,14 @@
 
 namespace {
 
+// Each test interns into a fresh table of its own.
 class InternTable : public ::testing::Test {
  protected:
-  void SetUp() override { base::reset_intern_table(); }
-  void TearDown() override { base::reset_intern_table(); }
+  void SetUp() override { previous = base::use_intern_table(&table); }
+  void TearDown() override { base::use_intern_table(previous); }
+
+  base::InternTable table;
+  base::InternTable* previous = nullptr;
 };
 
 TEST_F(InternTable, OneCopyPerText) {
@@ -86,6 +90,25 @@ TEST_F(InternTable, TextLongerThanAPoolBlock) {
   std::string other(250000, 'o');
   EXPECT_NE(base::intern(other), stored);
   EXPECT_EQ(std::strlen(base::intern(other)), other.size());
+}
+
+TEST_F(InternTable, TablesKeepTheirOwnCopies) {
+  const char* mine = base::intern("shared_name");
+  EXPECT_EQ(table.intern("shared_name"), mine);
+  {
+    base::InternTable other;
+    EXPECT_EQ(base::use_intern_table(&other), &table);
+    const char* theirs = base::intern("shared_name");
+    EXPECT_NE(theirs, mine);
+    EXPECT_STREQ(theirs, "shared_name");
+    EXPECT_EQ(base::intern("only_there"), other.intern("only_there"));
+    // Destroying the table in use puts the process's table back in use, not a dangling one.
+  }
+  const char* after = base::intern("shared_name");
+  EXPECT_STREQ(after, "shared_name");
+  EXPECT_NE(after, mine);
+  EXPECT_EQ(base::use_intern_table(&table), nullptr);
+  EXPECT_EQ(base::intern("shared_name"), mine);
 }
 
 TEST(CompareIdentifiers, CharacterOrderAndNull) {

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "sema/analysis.h"
+#include "sema/lookup.h"
 #include "sema/model.h"
 
 namespace sema {
@@ -38,6 +39,7 @@ struct AnalysisState {
   int next_instance_number = 0;
 
   // Communication declarations.
+  int comm_type_count = 0;        // communication types numbered so far
   int message_type_count = 0;
   int highest_channel = 0;
   bool waittil_needs_def_message = false;
@@ -60,6 +62,7 @@ struct AnalysisContext {
   const AnalysisParameters& parameters;
   const script::SourceFileList& files;
   AnalysisState state;
+  ModelIndex index;  // the model's global declarations by name (lookup.h)
 };
 
 }  // namespace sema

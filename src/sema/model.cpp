@@ -25,7 +25,8 @@ DescriptorRecord default_record(DescriptorKind kind) {
     case DescriptorKind::Scenario: return ScenarioRecord{};
     case DescriptorKind::Procedure: return ProcedureRecord{};
     case DescriptorKind::Header: return HeaderRecord{};
-    case DescriptorKind::CommType: return CommTypeRecord{};
+    case DescriptorKind::CommType:
+    case DescriptorKind::SocketVariable: return CommTypeRecord{};
     case DescriptorKind::Call: return CallRecord{};
     case DescriptorKind::Channel: return ChannelRecord{};
     case DescriptorKind::ReturnCheck: return ValueRecord{};
@@ -47,7 +48,6 @@ DescriptorRecord default_record(DescriptorKind kind) {
     case DescriptorKind::Cleanup: return CleanupRecord{};
     case DescriptorKind::DefMessage:
     case DescriptorKind::MessageDefinition: return DefMessageRecord{};
-    case DescriptorKind::SocketVariable: return SocketVariableRecord{};
     case DescriptorKind::AddId:
     case DescriptorKind::ClearId: return IdRecord{};
     case DescriptorKind::Timer: return TimerRecord{};

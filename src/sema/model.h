@@ -118,7 +118,7 @@ enum class DescriptorKind : int {
   DefMessage = 131,
   MessageDefinition = 132,
   ReceiveCheck = 135,       // an EV value checked against "qlx_msgrcv"
-  SocketVariable = 138,     // the predefined "qlx_socket"
+  SocketVariable = 138,     // the predefined communication type "qlx_socket" (a CommTypeRecord)
   AddId = 141,
   ClearId = 142,
   Timer = 146,
@@ -177,6 +177,7 @@ struct BlockRecord {
   int value = -1;
 };
 
+// A COMMTYPE (descriptor 104), and the predefined "qlx_socket" of TRIGGER scripts (descriptor 138).
 struct CommTypeRecord {
   std::string connection_id_type;
   int number = 0;
@@ -224,8 +225,6 @@ struct DeclaredInstanceRecord {
 struct InstanceDesignationRecord {
   Entry* instance = nullptr;  // the declared instance
 };
-
-struct SocketVariableRecord {};
 
 // The statements' records (filled by the statement analysis).
 struct CallRecord {
@@ -321,7 +320,7 @@ struct RendezvousRecord {};
 using DescriptorRecord =
     std::variant<std::monostate, ScenarioRecord, HeaderRecord, ProcedureRecord, BlockRecord, CommTypeRecord,
                  ChannelRecord, MessageTypeRecord, EventVariableRecord, CallbackRecord, DeclaredInstanceRecord,
-                 InstanceDesignationRecord, SocketVariableRecord, CallRecord, ValueRecord, ConditionRecord,
+                 InstanceDesignationRecord, CallRecord, ValueRecord, ConditionRecord,
                  WhenBranchRecord, CheckRecord, WaittilRecord, DefMessageRecord, SendRecord, IdRecord,
                  TimerRecord, PrintRecord, CatchRecord, CleanupRecord, IntersendRecord, InterrecvRecord,
                  RendezvousRecord>;

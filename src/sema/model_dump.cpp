@@ -69,6 +69,7 @@ struct RecordPrinter {
   void operator()(const ProcedureRecord& r) const {
     f.flag("used", r.used);
     f.flag("void_parameters", r.void_parameters);
+    f.scope("parameters", r.parameters);
   }
   void operator()(const BlockRecord& r) const {
     f.entry("procedure", r.procedure);
@@ -235,6 +236,7 @@ const char* entry_kind_name(EntryKind kind) {
   switch (kind) {
     case EntryKind::Scenario: return "Scenario";
     case EntryKind::Header: return "Header";
+    case EntryKind::Parameter: return "Parameter";
     case EntryKind::Procedure: return "Procedure";
     case EntryKind::Call: return "Call";
     case EntryKind::FamilyName: return "FamilyName";
@@ -374,6 +376,10 @@ std::string dump_model(const Model& model) {
     if (const auto* scenario = std::get_if<ScenarioRecord>(&descriptor->record);
         scenario != nullptr && scenario->family_scope != nullptr) {
       pending.push_back({"family scope", scenario->family_scope->first, depth + 2});
+    }
+    if (const auto* procedure = std::get_if<ProcedureRecord>(&descriptor->record);
+        procedure != nullptr && procedure->parameters != nullptr) {
+      pending.push_back({"parameter scope", procedure->parameters->first, depth + 2});
     }
   }
   out += "functions\n";

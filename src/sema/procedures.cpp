@@ -7,6 +7,7 @@
 #include "iface/query/anc_session.h"
 #include "iface/query/anc_types.h"
 #include "script/tree_view.h"
+#include "sema/lookup.h"
 #include "sema/node_report.h"
 #include "sema/statement_list.h"
 
@@ -89,11 +90,6 @@ void record_argument(AnalysisContext& context, const SyntaxNode* expression, Ent
 
 }  // namespace
 
-Entry* find_procedure(const AnalysisContext& context, std::string_view name) {
-  auto found = context.state.procedures.find(std::string(name));
-  return found != context.state.procedures.end() ? found->second : nullptr;
-}
-
 Entry* use_procedure(const AnalysisContext& context, std::string_view name) {
   Entry* procedure = find_procedure(context, name);
   if (procedure != nullptr) record_of<ProcedureRecord>(procedure).used = true;
@@ -102,14 +98,13 @@ Entry* use_procedure(const AnalysisContext& context, std::string_view name) {
 
 void analyse_procedure(AnalysisContext& context, const SyntaxNode* node, Scope* scope) {
   const SyntaxNode* name = script::proc_name(node);
-  auto [slot, inserted] = context.state.procedures.try_emplace(name->text, nullptr);
-  if (!inserted) {
+  if (find_procedure(context, name->text) != nullptr) {
     report_at_node(diag::MessageKind::Error, diag::Code::PROCALREX, name->text, name);
     return;
   }
   Model& model = context.model;
   Entry* entry = new_entry(model, scope, EntryKind::Procedure, name->text, position_of(node));
-  slot->second = entry;
+  index_entry(context, entry);
   Descriptor* descriptor = new_descriptor(model, entry, DescriptorKind::Procedure);
   add_to_function_list(model, entry);
   declare_parameters(context, script::proc_parameters(node), descriptor, name->text);

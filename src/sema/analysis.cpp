@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "iface/anc_session.h"
+#include "iface/query/anc_session.h"
 #include "script/tree_view.h"
 #include "sema/context.h"
 #include "sema/declarations.h"

@@ -69,6 +69,7 @@ struct RecordPrinter {
   void operator()(const ProcedureRecord& r) const {
     f.flag("used", r.used);
     f.flag("void_parameters", r.void_parameters);
+    f.scope("parameters", r.parameters);
   }
   void operator()(const BlockRecord& r) const {
     f.entry("procedure", r.procedure);
@@ -229,12 +230,25 @@ struct Pending {
   int depth;
 };
 
+// The scope a record holds besides the descriptor's child scope, with its header line.
+struct RecordScope {
+  const char* header = nullptr;
+  const Scope* scope = nullptr;
+};
+
+RecordScope record_scope(const DescriptorRecord& record) {
+  if (const auto* scenario = std::get_if<ScenarioRecord>(&record)) return {"family scope", scenario->family_scope};
+  if (const auto* procedure = std::get_if<ProcedureRecord>(&record)) return {"parameter scope", procedure->parameters};
+  return {};
+}
+
 }  // namespace
 
 const char* entry_kind_name(EntryKind kind) {
   switch (kind) {
     case EntryKind::Scenario: return "Scenario";
     case EntryKind::Header: return "Header";
+    case EntryKind::Parameter: return "Parameter";
     case EntryKind::Procedure: return "Procedure";
     case EntryKind::Call: return "Call";
     case EntryKind::FamilyName: return "FamilyName";
@@ -368,12 +382,12 @@ std::string dump_model(const Model& model) {
     const Descriptor* descriptor = entry->descriptor;
     if (descriptor == nullptr) continue;
     record_line(out, descriptor, depth + 1);
-    // The scopes below the entry print before its next sibling: the family scope of a scenario
-    // first, then the child scope; the one to print first is pushed last.
+    // The scopes below the entry print before its next sibling: the record's own scope (a
+    // scenario's FAMILY names, a procedure's parameters) first, then the child scope; the one to
+    // print first is pushed last.
     if (descriptor->child_scope != nullptr) pending.push_back({"scope", descriptor->child_scope->first, depth + 2});
-    if (const auto* scenario = std::get_if<ScenarioRecord>(&descriptor->record);
-        scenario != nullptr && scenario->family_scope != nullptr) {
-      pending.push_back({"family scope", scenario->family_scope->first, depth + 2});
+    if (RecordScope own = record_scope(descriptor->record); own.scope != nullptr) {
+      pending.push_back({own.header, own.scope->first, depth + 2});
     }
   }
   out += "functions\n";

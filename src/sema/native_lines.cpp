@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "iface/anc_session.h"
+#include "iface/query/anc_session.h"
 #include "sema/node_report.h"
 
 namespace sema {

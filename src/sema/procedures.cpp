@@ -3,9 +3,9 @@
 #include <string>
 
 #include "diag/report.h"
-#include "iface/anc_expressions.h"
-#include "iface/anc_session.h"
-#include "iface/anc_types.h"
+#include "iface/query/anc_expressions.h"
+#include "iface/query/anc_session.h"
+#include "iface/query/anc_types.h"
 #include "script/tree_view.h"
 #include "sema/node_report.h"
 #include "sema/statement_list.h"

@@ -10,7 +10,7 @@
 
 #include "diag/catalogue.h"
 #include "diag/report.h"
-#include "iface/anc_session.h"
+#include "iface/query/anc_session.h"
 #include "script/parse_script.h"
 #include "sema/analysis.h"
 #include "sema/model.h"

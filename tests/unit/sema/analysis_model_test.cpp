@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "analysis_fixture.h"
-#include "iface/anc_expressions.h"
-#include "iface/anc_names.h"
+#include "iface/query/anc_expressions.h"
+#include "iface/query/anc_names.h"
 
 namespace sema::test {
 namespace {

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "sema/model.h"
 
@@ -33,6 +35,10 @@ struct ModelIndex {
   // Callbacks and procsends under the names of their message type and communication type.
   NameMap callbacks;
   NameMap procsends;
+  // Callbacks and procsends declared before their message type, by that type's name, bound when
+  // a DEF_TRIGGER or TRIGGER makes it; and the same in declaration order, for the final check.
+  std::unordered_map<std::string, std::vector<Entry*>, NameHash, std::equal_to<>> waiting_by_type;
+  std::vector<std::pair<Entry*, std::string>> waiting;
 };
 
 Entry* find_comm_type(const AnalysisContext& context, std::string_view name);

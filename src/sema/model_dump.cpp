@@ -108,6 +108,7 @@ struct RecordPrinter {
     f.text("message_variable", r.message_variable);
     f.text("connection_table", r.connection_table);
     f.text("count_variable", r.count_variable);
+    f.scope("parameters", r.parameters);
   }
   void operator()(const DeclaredInstanceRecord& r) const {
     f.flag("used", r.used);
@@ -239,6 +240,7 @@ struct RecordScope {
 RecordScope record_scope(const DescriptorRecord& record) {
   if (const auto* scenario = std::get_if<ScenarioRecord>(&record)) return {"family scope", scenario->family_scope};
   if (const auto* procedure = std::get_if<ProcedureRecord>(&record)) return {"parameter scope", procedure->parameters};
+  if (const auto* callback = std::get_if<CallbackRecord>(&record)) return {"parameter scope", callback->parameters};
   return {};
 }
 

@@ -67,7 +67,7 @@ AnalysisResult analyse_script(const script::SyntaxNode* root, const script::Sour
                               const AnalysisParameters& parameters) {
   AnalysisResult result;
   result.model = std::make_unique<Model>();
-  AnalysisContext context{*result.model, parameters, files, AnalysisState{}};
+  AnalysisContext context{*result.model, parameters, files, AnalysisState{}, ModelIndex{}};
 
   script::expect_kind(root, script::ScriptRoot);
   declare_runtime_names(root);

@@ -3,7 +3,6 @@
 // is static, so a process can run several analyses one after the other.
 #pragma once
 #include <string>
-#include <unordered_map>
 
 #include "sema/analysis.h"
 #include "sema/lookup.h"
@@ -33,10 +32,7 @@ struct AnalysisState {
   NativeRun native_run;
   const Entry* end_reported = nullptr;  // the ERROR or EXIT that "NOEXEINST" was given for
 
-  // Scenarios, procedures and instances.
-  std::unordered_map<std::string, Entry*> procedures;  // PROC entries by name
-  std::unordered_map<std::string, Entry*> instances;   // DECLARE_INSTANCE entries by name
-  int next_instance_number = 0;
+  int next_instance_number = 0;  // DECLARE_INSTANCE numbers over the whole script
 
   // Communication declarations.
   int comm_type_count = 0;        // communication types numbered so far

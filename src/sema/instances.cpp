@@ -5,6 +5,7 @@
 #include "diag/report.h"
 #include "script/tree_view.h"
 #include "sema/declarations.h"
+#include "sema/lookup.h"
 #include "sema/node_report.h"
 #include "sema/statement_list.h"
 
@@ -57,15 +58,14 @@ void choose_instance_mode(AnalysisContext& context, const SyntaxNode* first_item
 void declare_instances(AnalysisContext& context, const SyntaxNode* node, Scope* scope) {
   for (const SyntaxNode* item : script::name_items(script::declare_instance_names(node))) {
     const SyntaxNode* leaf = script::item_name(item);
-    auto [slot, inserted] = context.state.instances.try_emplace(leaf->text, nullptr);
-    if (!inserted) {
+    if (find_declared_instance(context, leaf->text) != nullptr) {
       report_at_node(diag::MessageKind::Error, diag::Code::ISTNALRDEC, leaf->text, leaf);
       return;
     }
     Entry* entry = new_entry(context.model, scope, EntryKind::DeclaredInstance, leaf->text, position_of(leaf));
     record_of<DeclaredInstanceRecord>(new_descriptor(context.model, entry, DescriptorKind::DeclaredInstance)).number =
         context.state.next_instance_number++;
-    slot->second = entry;
+    index_entry(context, entry);
   }
 }
 
@@ -80,12 +80,11 @@ bool names_chosen_instance(const AnalysisContext& context, const SyntaxNode* fir
 void designate_instances(AnalysisContext& context, const SyntaxNode* first_name, Scope* scope) {
   for (const SyntaxNode* item : script::name_items(first_name)) {
     const SyntaxNode* leaf = script::item_name(item);
-    auto found = context.state.instances.find(leaf->text);
-    if (found == context.state.instances.end()) {
+    Entry* declared = find_declared_instance(context, leaf->text);
+    if (declared == nullptr) {
       report_at_node(diag::MessageKind::Error, diag::Code::UNDECISTN, leaf->text, leaf);
       return;
     }
-    Entry* declared = found->second;
     record_of<DeclaredInstanceRecord>(declared).used = true;
     Entry* entry = new_entry(context.model, scope, EntryKind::InstanceDesignation, leaf->text, position_of(leaf));
     record_of<InstanceDesignationRecord>(new_descriptor(context.model, entry, DescriptorKind::InstanceDesignation))

@@ -7,6 +7,7 @@
 #include "iface/query/anc_session.h"
 #include "iface/query/anc_types.h"
 #include "script/tree_view.h"
+#include "sema/lookup.h"
 #include "sema/node_report.h"
 #include "sema/statement_list.h"
 
@@ -56,29 +57,29 @@ void declare_parameters(AnalysisContext& context, const SyntaxNode* first_parame
   if (!declarations.empty()) iface::anc_declare(declarations, scope_name, file_of(first_parameter), first_parameter->line);
 }
 
-// The type class of a parameter, in the procedure's C scope.
-int parameter_class(const Entry* parameter, const Entry* procedure) {
-  // A parameter written as a type alone has no name to ask about: its type is asked through an
-  // expression of that type.
-  std::string expression = parameter->has_name ? parameter->name : "*(" + parameter->text + "*)0";
+// The type class of a parameter: the class of an expression of its type. Asking through the type
+// rather than the parameter's name keeps the cost of a call independent of how many procedures
+// have a parameter of that name.
+int parameter_class(const Entry* parameter) {
+  std::string expression = "*(" + parameter->text + "*)0";
   int type_class = -1;
   int first_bound = 0;
-  iface::anc_value_class(expression, procedure->name, parameter->file != nullptr ? parameter->file : "",
-                         parameter->line, type_class, first_bound);
+  iface::anc_value_class(expression, "", parameter->file != nullptr ? parameter->file : "", parameter->line,
+                         type_class, first_bound);
   return type_class;
 }
 
 // One argument given to `parameter`: a Value entry (27), and "INCOMPTYP" when the classes do not
 // go together.
-void record_argument(AnalysisContext& context, const SyntaxNode* expression, Entry* parameter, const Entry* procedure,
-                     Scope* scope, std::string_view scope_name) {
+void record_argument(AnalysisContext& context, const SyntaxNode* expression, Entry* parameter, Scope* scope,
+                     std::string_view scope_name) {
   ValueRecord value;
   value.text = expression->text;
   value.parameter = parameter;
   int first_bound = 0;
   iface::anc_value_class(expression->text, scope_name, file_of(expression), expression->line, value.value_class,
                          first_bound);
-  value.target_class = parameter_class(parameter, procedure);
+  value.target_class = parameter_class(parameter);
   Entry* entry = new_entry(context.model, scope, EntryKind::Value, "", position_of(expression));
   entry->text = expression->text;
   record_of<ValueRecord>(new_descriptor(context.model, entry, DescriptorKind::ReturnCheck)) = value;
@@ -89,11 +90,6 @@ void record_argument(AnalysisContext& context, const SyntaxNode* expression, Ent
 
 }  // namespace
 
-Entry* find_procedure(const AnalysisContext& context, std::string_view name) {
-  auto found = context.state.procedures.find(std::string(name));
-  return found != context.state.procedures.end() ? found->second : nullptr;
-}
-
 Entry* use_procedure(const AnalysisContext& context, std::string_view name) {
   Entry* procedure = find_procedure(context, name);
   if (procedure != nullptr) record_of<ProcedureRecord>(procedure).used = true;
@@ -102,14 +98,13 @@ Entry* use_procedure(const AnalysisContext& context, std::string_view name) {
 
 void analyse_procedure(AnalysisContext& context, const SyntaxNode* node, Scope* scope) {
   const SyntaxNode* name = script::proc_name(node);
-  auto [slot, inserted] = context.state.procedures.try_emplace(name->text, nullptr);
-  if (!inserted) {
+  if (find_procedure(context, name->text) != nullptr) {
     report_at_node(diag::MessageKind::Error, diag::Code::PROCALREX, name->text, name);
     return;
   }
   Model& model = context.model;
   Entry* entry = new_entry(model, scope, EntryKind::Procedure, name->text, position_of(node));
-  slot->second = entry;
+  index_entry(context, entry);
   Descriptor* descriptor = new_descriptor(model, entry, DescriptorKind::Procedure);
   add_to_function_list(model, entry);
   declare_parameters(context, script::proc_parameters(node), descriptor, name->text);
@@ -149,7 +144,7 @@ void check_procedure_arguments(AnalysisContext& context, Entry* procedure, const
     } else if (script::argument_first_at(argument) != nullptr || script::argument_second_at(argument) != nullptr) {
       report_at_node(diag::MessageKind::Error, diag::Code::NOTERPROC, name, item);
     } else {
-      record_argument(context, expression, parameter, procedure, scope, scope_name);
+      record_argument(context, expression, parameter, scope, scope_name);
     }
     parameter = parameter->next;
   }

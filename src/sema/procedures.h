@@ -13,9 +13,6 @@ namespace sema {
 // before gives "PROCALREX" and the procedure is not analysed.
 void analyse_procedure(AnalysisContext& context, const script::SyntaxNode* node, Scope* scope);
 
-// The procedure of that name, or null.
-Entry* find_procedure(const AnalysisContext& context, std::string_view name);
-
 // Marks the procedure named `name` used when there is one; returns it (or null).
 Entry* use_procedure(const AnalysisContext& context, std::string_view name);
 

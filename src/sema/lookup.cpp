@@ -27,6 +27,8 @@ NameMap* map_of(ModelIndex& index, EntryKind kind) {
     case EntryKind::Channel: return &index.channels;
     case EntryKind::MessageType: return &index.message_types;
     case EntryKind::EventVariable: return &index.event_variables;
+    case EntryKind::Procedure: return &index.procedures;
+    case EntryKind::DeclaredInstance: return &index.declared_instances;
     default: return nullptr;
   }
 }
@@ -44,6 +46,13 @@ Entry* find_message_type(const AnalysisContext& context, std::string_view name) 
 }
 Entry* find_event_variable(const AnalysisContext& context, std::string_view name) {
   return find_in(context.index.event_variables, name);
+}
+
+Entry* find_procedure(const AnalysisContext& context, std::string_view name) {
+  return find_in(context.index.procedures, name);
+}
+Entry* find_declared_instance(const AnalysisContext& context, std::string_view name) {
+  return find_in(context.index.declared_instances, name);
 }
 
 Entry* find_callback(const AnalysisContext& context, std::string_view message_type, std::string_view comm_type) {

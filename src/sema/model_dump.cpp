@@ -391,10 +391,6 @@ std::string dump_model(const Model& model) {
     if (RecordScope own = record_scope(descriptor->record); own.scope != nullptr) {
       pending.push_back({own.header, own.scope->first, depth + 2});
     }
-    if (const auto* procedure = std::get_if<ProcedureRecord>(&descriptor->record);
-        procedure != nullptr && procedure->parameters != nullptr) {
-      pending.push_back({"parameter scope", procedure->parameters->first, depth + 2});
-    }
   }
   out += "functions\n";
   for (const Entry* entry = model.global()->function_list; entry != nullptr; entry = entry->chain) {

@@ -1,6 +1,5 @@
-// Lookups of the communication declarations by name: each kind has its own names, a redeclared
-// name keeps its first entry, callbacks and procsends are found by the pair of names, and many
-// event variables stay cheap.
+// Lookups by name: each kind has its own names, a redeclared name keeps its first entry,
+// callbacks and procsends are found by the pair of names, and many procedures stay cheap.
 #include "sema/lookup.h"
 
 #include <gtest/gtest.h>
@@ -31,11 +30,16 @@ TEST_F(LookupTest, EachKindHasItsOwnNames) {
   sema::Entry* channel = add(EntryKind::Channel, "x");
   sema::Entry* message = add(EntryKind::MessageType, "x");
   sema::Entry* variable = add(EntryKind::EventVariable, "x");
+  sema::Entry* proc = add(EntryKind::Procedure, "x");
+  sema::Entry* instance = add(EntryKind::DeclaredInstance, "x");
   add(EntryKind::Scenario, "y");  // not indexed
   EXPECT_EQ(sema::find_comm_type(context, "x"), comm);
   EXPECT_EQ(sema::find_channel(context, "x"), channel);
   EXPECT_EQ(sema::find_message_type(context, "x"), message);
   EXPECT_EQ(sema::find_event_variable(context, "x"), variable);
+  EXPECT_EQ(sema::find_procedure(context, "x"), proc);
+  EXPECT_EQ(sema::find_declared_instance(context, "x"), instance);
+  EXPECT_EQ(sema::find_procedure(context, "y"), nullptr);
   EXPECT_EQ(sema::find_channel(context, "y"), nullptr);
   EXPECT_EQ(sema::find_channel(context, "X"), nullptr);  // names are case-sensitive
   EXPECT_EQ(sema::find_comm_type(context, ""), nullptr);
@@ -60,14 +64,14 @@ TEST_F(LookupTest, CallbacksAndProcsendsByTheirPairOfNames) {
   EXPECT_EQ(sema::find_callback(context, "b_c", "a"), nullptr);
 }
 
-// 200,000 event variables and as many lookups: a scan per lookup would take minutes.
-TEST_F(LookupTest, ManyEventVariablesStayCheap) {
+// 200,000 procedures and as many lookups: a scan per lookup would take minutes.
+TEST_F(LookupTest, ManyProceduresStayCheap) {
   const int count = 200000;
-  for (int i = 0; i < count; ++i) add(EntryKind::EventVariable, "ev_" + std::to_string(i));
+  for (int i = 0; i < count; ++i) add(EntryKind::Procedure, "proc_" + std::to_string(i));
   int found = 0;
-  for (int i = count - 1; i >= 0; --i) found += sema::find_event_variable(context, "ev_" + std::to_string(i)) != nullptr;
+  for (int i = count - 1; i >= 0; --i) found += sema::find_procedure(context, "proc_" + std::to_string(i)) != nullptr;
   EXPECT_EQ(found, count);
-  EXPECT_EQ(sema::find_event_variable(context, "ev_" + std::to_string(count)), nullptr);
+  EXPECT_EQ(sema::find_procedure(context, "proc_" + std::to_string(count)), nullptr);
 }
 
 }  // namespace

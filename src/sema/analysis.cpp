@@ -83,6 +83,7 @@ AnalysisResult analyse_script(const script::SyntaxNode* root, const script::Sour
 
   result.instance_mode = context.state.instance_mode;
   result.chosen_instance = context.state.chosen_instance;
+  result.comm_type_count = context.state.comm_type_count;
   result.message_type_count = context.state.message_type_count;
   result.highest_channel = context.state.highest_channel;
   result.timer_count = context.state.timer_counter;

@@ -22,7 +22,8 @@
 //         entry ...
 //   functions
 //     function <kind number> <KindName> "<name>" F<file number> L<line>     (newest first)
-//   result instance_mode=<0..3> chosen_instance=<n> message_types=<n> highest_channel=<n> timers=<n>
+//   result instance_mode=<0..3> chosen_instance=<n> comm_types=<n> message_types=<n> highest_channel=<n>
+//          timers=<n>
 //
 // An entry line is indented by two blanks per level of its scope; its record and the headers of
 // the scopes below it one level more, the entries of those scopes two levels more. "numbers" is
@@ -81,9 +82,9 @@ int main(int argc, char** argv) {
   std::string text = analysed.model != nullptr ? sema::dump_model(*analysed.model) : "scope global\nfunctions\n";
   std::fputs(text.c_str(), stdout);
   if (ran) {
-    std::printf("result instance_mode=%d chosen_instance=%d message_types=%d highest_channel=%d timers=%d\n",
-                static_cast<int>(analysed.instance_mode), analysed.chosen_instance, analysed.message_type_count,
-                analysed.highest_channel, analysed.timer_count);
+    std::printf("result instance_mode=%d chosen_instance=%d comm_types=%d message_types=%d highest_channel=%d timers=%d\n",
+                static_cast<int>(analysed.instance_mode), analysed.chosen_instance, analysed.comm_type_count,
+                analysed.message_type_count, analysed.highest_channel, analysed.timer_count);
   }
   std::fflush(stdout);
 

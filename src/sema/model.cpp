@@ -124,9 +124,9 @@ bool owns_block_scope(const Scope* scope) {
 
 Model::Model() : global_(make_scope()) {}
 
-Scope* Model::make_scope() { return &scopes_.emplace_back(); }
-Entry* Model::make_entry() { return &entries_.emplace_back(); }
-Descriptor* Model::make_descriptor() { return &descriptors_.emplace_back(); }
+Scope* Model::make_scope() { return scopes_.make(); }
+Entry* Model::make_entry() { return entries_.make(); }
+Descriptor* Model::make_descriptor() { return descriptors_.make(); }
 
 Entry* new_entry(Model& model, Scope* scope, EntryKind kind, std::string_view name, const Position& at,
                  std::string_view filter, bool has_filter) {

@@ -5,7 +5,8 @@
 // Ownership: one `Model` owns every scope, entry and descriptor of a run in arenas, so freeing it is
 // linear and needs no recursion whatever the depth of the scenario tree.
 #pragma once
-#include <deque>
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -364,6 +365,25 @@ struct Descriptor {
   DescriptorRecord record;
 };
 
+// Storage of one kind of record: chunks of many records each (a model holds hundreds of
+// thousands of entries), freed chunk by chunk. Records never move once made.
+template <typename T>
+class Arena {
+ public:
+  T* make() {
+    if (used_ == chunk_size) {
+      chunks_.push_back(std::make_unique<T[]>(chunk_size));
+      used_ = 0;
+    }
+    return &chunks_.back()[used_++];
+  }
+
+ private:
+  static constexpr std::size_t chunk_size = 256;
+  std::vector<std::unique_ptr<T[]>> chunks_;
+  std::size_t used_ = chunk_size;
+};
+
 // The storage of one run's model.
 class Model {
  public:
@@ -379,9 +399,9 @@ class Model {
   Descriptor* make_descriptor();
 
  private:
-  std::deque<Scope> scopes_;
-  std::deque<Entry> entries_;
-  std::deque<Descriptor> descriptors_;
+  Arena<Scope> scopes_;
+  Arena<Entry> entries_;
+  Arena<Descriptor> descriptors_;
   Scope* global_;
 };
 

@@ -22,5 +22,5 @@ with open(os.path.join(directory, "procs.pts"), "w") as out:
         out.write("PROC p%d (int a, long b)\n  # int local%d;\nEND PROC\n" % (n, n))
     out.write("SCENARIO s\n")
     for n in range(procs):
-        out.write("  SCENARIO c%d\n    INITIALIZATION CALL p%d (%d, 2)\n  END SCENARIO\n" % (n, n, n))
+        out.write("  SCENARIO c%d\n    INITIALIZATION CALL p%d (%d, 2)\n    SCENARIO leaf\n    END SCENARIO\n  END SCENARIO\n" % (n, n, n))
     out.write("END SCENARIO\n")

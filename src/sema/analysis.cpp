@@ -7,6 +7,7 @@
 
 #include "iface/query/anc_session.h"
 #include "script/tree_view.h"
+#include "sema/communication.h"
 #include "sema/context.h"
 #include "sema/declarations.h"
 #include "sema/instances.h"
@@ -76,11 +77,13 @@ AnalysisResult analyse_script(const script::SyntaxNode* root, const script::Sour
   const SyntaxNode* declarations = script::root_declarations(root);
   choose_instance_mode(context, declarations);
   analyse_declarations(context, declarations, context.model.global());
+  check_callback_message_types(context);
   analyse_scenario_level(context, script::root_level(root));
   report_final_notices(context);
 
   result.instance_mode = context.state.instance_mode;
   result.chosen_instance = context.state.chosen_instance;
+  result.comm_type_count = context.state.comm_type_count;
   result.message_type_count = context.state.message_type_count;
   result.highest_channel = context.state.highest_channel;
   result.timer_count = context.state.timer_counter;

@@ -58,7 +58,7 @@ struct AnalysisContext {
   const AnalysisParameters& parameters;
   const script::SourceFileList& files;
   AnalysisState state;
-  ModelIndex index;  // the model's global declarations by name (lookup.h)
+  ModelIndex index{};  // the model's global declarations by name (lookup.h)
 };
 
 }  // namespace sema

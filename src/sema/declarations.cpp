@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "script/tree_view.h"
+#include "sema/communication.h"
 #include "sema/instances.h"
 #include "sema/native_lines.h"
 #include "sema/procedures.h"
@@ -15,9 +16,6 @@ using script::SyntaxNode;
 namespace {
 
 using DeclarationHandler = void (*)(AnalysisContext&, const SyntaxNode*, Scope*);
-
-// Communication declarations are accepted unchecked until their analysis joins the table.
-void accept_communication(AnalysisContext&, const SyntaxNode*, Scope*) {}
 
 void add_declaration_line(AnalysisContext& context, const SyntaxNode* node, Scope* scope) {
   add_native_line(context, node, scope, false, {});
@@ -35,14 +33,14 @@ constexpr DeclarationRow declaration_rows[] = {
     {script::DeclareInstance, declare_instances},
     {script::InstanceBlock, analyse_instance_block},
     // Communication declarations.
-    {script::Commtype, accept_communication},
-    {script::Channel, accept_communication},
-    {script::DefTrigger, accept_communication},
-    {script::Trigger, accept_communication},
-    {script::Callback, accept_communication},
-    {script::VirtualCallback, accept_communication},
-    {script::Procsend, accept_communication},
-    {script::VirtualProcsend, accept_communication},
+    {script::Commtype, analyse_commtype},
+    {script::Channel, analyse_channel},
+    {script::DefTrigger, analyse_def_trigger},
+    {script::Trigger, analyse_trigger},
+    {script::Callback, analyse_callback},
+    {script::VirtualCallback, analyse_callback},
+    {script::Procsend, analyse_callback},
+    {script::VirtualProcsend, analyse_callback},
 };
 
 constexpr int handler_slots = 166;

@@ -47,6 +47,7 @@ Entry* find_message_type(const AnalysisContext& context, std::string_view name) 
 Entry* find_event_variable(const AnalysisContext& context, std::string_view name) {
   return find_in(context.index.event_variables, name);
 }
+
 Entry* find_procedure(const AnalysisContext& context, std::string_view name) {
   return find_in(context.index.procedures, name);
 }

@@ -3,13 +3,15 @@
 //
 // Each kind keeps a name index in the analysis record, filled as the entries are made, so that a
 // lookup costs the same however many declarations the script has (a script may hold thousands of
-// procedures, and every CALL looks one up). Names are compared exactly. When two entries of one
-// kind share a name (a redeclaration that was reported), the first one stays in the index.
+// procedures, and every CALL looks one up). Names are compared exactly. When two entries of one kind share a
+// name (a redeclaration that was reported), the first one stays in the index.
 #pragma once
 #include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "sema/model.h"
 
@@ -34,6 +36,10 @@ struct ModelIndex {
   // Callbacks and procsends under the names of their message type and communication type.
   NameMap callbacks;
   NameMap procsends;
+  // Callbacks and procsends declared before their message type, by that type's name, bound when
+  // a DEF_TRIGGER or TRIGGER makes it; and the same in declaration order, for the final check.
+  std::unordered_map<std::string, std::vector<Entry*>, NameHash, std::equal_to<>> waiting_by_type;
+  std::vector<std::pair<Entry*, std::string>> waiting;
 };
 
 Entry* find_comm_type(const AnalysisContext& context, std::string_view name);

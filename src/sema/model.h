@@ -207,15 +207,19 @@ struct EventVariableRecord {
 };
 
 // CALLBACK, VIRTUALCALLBACK, PROCSEND, VIRTUALPROCSEND and the generated TRIGGER callback.
+// The statements are in the descriptor's child scope.
 struct CallbackRecord {
-  Entry* message_type = nullptr;
+  Entry* message_type = nullptr;  // bound when its DEF_TRIGGER or TRIGGER is analysed, even a later one
   Entry* comm_type = nullptr;
   bool used = false;
-  bool is_virtual = false;
-  bool generated = false;
+  bool is_virtual = false;        // VIRTUALCALLBACK, VIRTUALPROCSEND
+  bool generated = false;         // the callback a TRIGGER makes for its message type
+  // Generated callback only: the names its statements use.
   std::string message_variable;
   std::string connection_table;
   std::string count_variable;
+  // The parameters, as a procedure's (ProcedureRecord): entries of kind Parameter, or none.
+  Scope* parameters = nullptr;
 };
 
 struct DeclaredInstanceRecord {

@@ -108,6 +108,7 @@ struct RecordPrinter {
     f.text("message_variable", r.message_variable);
     f.text("connection_table", r.connection_table);
     f.text("count_variable", r.count_variable);
+    f.scope("parameters", r.parameters);
   }
   void operator()(const DeclaredInstanceRecord& r) const {
     f.flag("used", r.used);
@@ -229,6 +230,19 @@ struct Pending {
   const Entry* next;
   int depth;
 };
+
+// The scope a record holds besides the descriptor's child scope, with its header line.
+struct RecordScope {
+  const char* header = nullptr;
+  const Scope* scope = nullptr;
+};
+
+RecordScope record_scope(const DescriptorRecord& record) {
+  if (const auto* scenario = std::get_if<ScenarioRecord>(&record)) return {"family scope", scenario->family_scope};
+  if (const auto* procedure = std::get_if<ProcedureRecord>(&record)) return {"parameter scope", procedure->parameters};
+  if (const auto* callback = std::get_if<CallbackRecord>(&record)) return {"parameter scope", callback->parameters};
+  return {};
+}
 
 }  // namespace
 
@@ -370,16 +384,12 @@ std::string dump_model(const Model& model) {
     const Descriptor* descriptor = entry->descriptor;
     if (descriptor == nullptr) continue;
     record_line(out, descriptor, depth + 1);
-    // The scopes below the entry print before its next sibling: the family scope of a scenario
-    // first, then the child scope; the one to print first is pushed last.
+    // The scopes below the entry print before its next sibling: the record's own scope (a
+    // scenario's FAMILY names, a procedure's parameters) first, then the child scope; the one to
+    // print first is pushed last.
     if (descriptor->child_scope != nullptr) pending.push_back({"scope", descriptor->child_scope->first, depth + 2});
-    if (const auto* scenario = std::get_if<ScenarioRecord>(&descriptor->record);
-        scenario != nullptr && scenario->family_scope != nullptr) {
-      pending.push_back({"family scope", scenario->family_scope->first, depth + 2});
-    }
-    if (const auto* procedure = std::get_if<ProcedureRecord>(&descriptor->record);
-        procedure != nullptr && procedure->parameters != nullptr) {
-      pending.push_back({"parameter scope", procedure->parameters->first, depth + 2});
+    if (RecordScope own = record_scope(descriptor->record); own.scope != nullptr) {
+      pending.push_back({own.header, own.scope->first, depth + 2});
     }
   }
   out += "functions\n";

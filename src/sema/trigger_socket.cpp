@@ -1,8 +1,9 @@
 #include "sema/trigger_socket.h"
 
+#include "sema/communication.h"
+
 namespace sema {
 
-// Filled by the analysis of the communication declarations.
-void declare_trigger_socket(AnalysisContext&) {}
+void declare_trigger_socket(AnalysisContext& context) { declare_socket_comm_type(context, context.model.global()); }
 
 }  // namespace sema

@@ -1,4 +1,4 @@
-// Model lookups by name: each kind has its own names, a redeclared name keeps its first entry,
+// Lookups by name: each kind has its own names, a redeclared name keeps its first entry,
 // callbacks and procsends are found by the pair of names, and many procedures stay cheap.
 #include "sema/lookup.h"
 
@@ -40,14 +40,15 @@ TEST_F(LookupTest, EachKindHasItsOwnNames) {
   EXPECT_EQ(sema::find_procedure(context, "x"), proc);
   EXPECT_EQ(sema::find_declared_instance(context, "x"), instance);
   EXPECT_EQ(sema::find_procedure(context, "y"), nullptr);
-  EXPECT_EQ(sema::find_procedure(context, "X"), nullptr);  // names are case-sensitive
-  EXPECT_EQ(sema::find_procedure(context, ""), nullptr);
+  EXPECT_EQ(sema::find_channel(context, "y"), nullptr);
+  EXPECT_EQ(sema::find_channel(context, "X"), nullptr);  // names are case-sensitive
+  EXPECT_EQ(sema::find_comm_type(context, ""), nullptr);
 }
 
 TEST_F(LookupTest, ARedeclaredNameKeepsTheFirstEntry) {
-  sema::Entry* first = add(EntryKind::Procedure, "p");
-  add(EntryKind::Procedure, "p");
-  EXPECT_EQ(sema::find_procedure(context, "p"), first);
+  sema::Entry* first = add(EntryKind::Channel, "c");
+  add(EntryKind::Channel, "c");
+  EXPECT_EQ(sema::find_channel(context, "c"), first);
 }
 
 TEST_F(LookupTest, CallbacksAndProcsendsByTheirPairOfNames) {

@@ -90,7 +90,8 @@ TEST_F(ModelDumpTest, CallbackRecordAndThePredefinedSocket) {
             std::string::npos)
       << text;
   EXPECT_NE(text.find("    record 119 Callback message_type=none comm_type=CommType:\"qlx_socket\" used=0 virtual=0 "
-                      "generated=1 message_variable=\"qlx_msg\" connection_table=\"\" count_variable=\"\"\n"),
+                      "generated=1 message_variable=\"qlx_msg\" connection_table=\"\" count_variable=\"\" "
+                      "parameters=none\n"),
             std::string::npos)
       << text;
 }

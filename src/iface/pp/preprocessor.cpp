@@ -169,7 +169,7 @@ int Engine::run(std::string_view text, std::string name, std::uint32_t line, Lev
           writer_.token(t, level().name);
           if (out.size() > output_limit_ && !stopped_) {
             stopped_ = true;
-            message(MessageKind::Internal, diag::Code::NBRECURSI, level().name);
+            message(MessageKind::Fatal, diag::Code::PPOUTSIZE, std::to_string(output_limit_));
           }
           if (stopped_) abandon_levels(base);
           break;

@@ -112,6 +112,10 @@ class Engine {
   Token stringify(const Token* b, std::size_t n);
   bool paste(Token& left, const Token& right);
   void handle_defined(Token& t);
+  // A feature-test operator of #if and its parenthesised operand: `t` becomes its value
+  // (preprocessor_directives.cpp).
+  void handle_feature(Symbol* m, Token& t);
+  long include_exists(const std::vector<Token>& operand, bool next);
   bool push_context(Context&& c);
   void pop_context();
   void release_held(std::size_t mark);
@@ -186,6 +190,7 @@ class Engine {
   std::size_t work_ = 0;        // bytes made by expansion in this call (bounded by output_limit_)
   bool stopped_ = false;        // the work bound was passed: no more expansion in this call
   bool in_directive_ = false;
+  bool in_condition_ = false;   // expanding an #if condition: the feature-test operators answer
   std::uint32_t directive_line_ = 0;
   int call_messages_ = 0;
   std::string date_text_;

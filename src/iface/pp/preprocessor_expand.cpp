@@ -125,6 +125,9 @@ void Engine::expand_next(Token& t) {
     if (m->kind != SymbolKind::Macro) {
       if (m->kind == SymbolKind::Defined) {
         handle_defined(t);
+      } else if (m->kind == SymbolKind::Feature) {
+        // Outside a condition the operator is a plain identifier, as gcc leaves it.
+        if (in_condition_) handle_feature(m, t);
       } else {
         t = special_token(m, t);
       }

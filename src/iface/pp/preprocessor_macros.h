@@ -22,6 +22,7 @@ enum class SymbolKind : std::uint8_t {
   Constant = 17,
   Macro = 18,
   Defined = 20,
+  Feature = 21,  // __has_include ... __has_cpp_attribute: `constant` is the FeatureOperator
 };
 
 struct Symbol {

@@ -12,7 +12,9 @@
 #include "driver/options.h"
 #include "driver/output_names.h"
 #include "driver/run_options.h"
+#include "driver/semantic_phase.h"
 #include "script/parse_script.h"
+#include "sema/analysis.h"
 
 namespace driver {
 
@@ -73,14 +75,21 @@ int run_qmkprepro(int argc, char** argv) {
 
   // Steps 15 and 16: the script and its included files; errors stop the phases after parsing.
   script::ParseResult parsed = script::parse_script(run.script, run.options.include_dirs, run.options.comments);
-  if (diag::error_count() == 0) {
-    // The semantic analysis (step 17) and the SPG file (18) join here.
-    // Step 19: the end of the interface analysis may still report (open conditionals).
+  sema::AnalysisResult analysed;
+  if (diag::error_count() == 0 && parsed.root != nullptr) {
+    // Step 17: the semantic analysis builds the model (the SPG file, step 18, joins here).
+    analysed = sema::analyse_script(parsed.root, parsed.files,
+                                    analysis_parameters(run.options, parsed.script_flags));
+    // Step 19: an -INSTANCE that names no declared instance is not passed to the generators.
+    if (analysed.instance_mode == sema::InstanceMode::Unplanned) run.options.instance_name.reset();
+    // The end of the interface analysis may still report (open conditionals).
     end_interface_analysis();
-    // Step 20: the generators join here, gated on diag::error_count() and -SPVGEN.
+    // Step 20: the generators join here, gated on diag::error_count() and -SPVGEN. Until every
+    // statement is checked, no output file is written.
   }
 
   // Step 21.
+  analysed.model.reset();
   script::release_tree(parsed.root);
   script::release_files(parsed.files);
   release_command_line();

@@ -36,8 +36,10 @@ struct AnalysisResult {
   std::unique_ptr<Model> model;
   InstanceMode instance_mode = InstanceMode::None;
   int chosen_instance = 0;       // the ordinal (from 1) of the -INSTANCE name among the declared
-  int message_type_count = 0;    // the generators size their tables from these two
-  int highest_channel = 0;
+  int comm_type_count = 0;       // the generators size their tables from these three
+  int message_type_count = 0;
+  int highest_channel = 0;       // the highest channel number in use (channels count from 0)
+  int timer_count = 0;           // TIMER declarations: the generators size the timer table from it
 };
 
 // Analyses the tree `root` (a script root) whose nodes point into `files`. Messages are reported

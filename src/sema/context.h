@@ -5,9 +5,21 @@
 #include <string>
 
 #include "sema/analysis.h"
+#include "sema/lookup.h"
 #include "sema/model.h"
 
 namespace sema {
+
+// A run of native '#' lines being joined: declared in the interface analysis, at the first
+// line's position, when the run ends.
+struct NativeRun {
+  bool open = false;
+  std::string text;          // the lines so far, each followed by a newline
+  std::string scope_name;    // the C scope the run is declared in
+  const char* file = nullptr;
+  int line = 0;              // the first line's
+  int next_line = 0;         // the line the text's next line stands for
+};
 
 struct AnalysisState {
   std::string scope_name;         // the C scope of the interface analysis for the current list
@@ -17,11 +29,17 @@ struct AnalysisState {
   bool inside_procedure = false;
   bool instructions_seen = false; // an instruction list was analysed in the current body (BADIBSEQ)
   int instance_depth = 0;         // nesting of instance restrictions (ISTBADLVL)
+  NativeRun native_run;
+  const Entry* end_reported = nullptr;  // the ERROR or EXIT that "NOEXEINST" was given for
+
+  int next_instance_number = 0;  // DECLARE_INSTANCE numbers over the whole script
 
   // Communication declarations.
+  int comm_type_count = 0;        // communication types numbered so far
   int message_type_count = 0;
   int highest_channel = 0;
   bool waittil_needs_def_message = false;
+  Position first_message;         // where the first message type was declared ("NODEFMESS")
 
   // Statements.
   int ignored_trace_on = 0;
@@ -40,6 +58,7 @@ struct AnalysisContext {
   const AnalysisParameters& parameters;
   const script::SourceFileList& files;
   AnalysisState state;
+  ModelIndex index{};  // the model's global declarations by name (lookup.h)
 };
 
 }  // namespace sema

@@ -25,7 +25,8 @@ DescriptorRecord default_record(DescriptorKind kind) {
     case DescriptorKind::Scenario: return ScenarioRecord{};
     case DescriptorKind::Procedure: return ProcedureRecord{};
     case DescriptorKind::Header: return HeaderRecord{};
-    case DescriptorKind::CommType: return CommTypeRecord{};
+    case DescriptorKind::CommType:
+    case DescriptorKind::SocketVariable: return CommTypeRecord{};
     case DescriptorKind::Call: return CallRecord{};
     case DescriptorKind::Channel: return ChannelRecord{};
     case DescriptorKind::ReturnCheck: return ValueRecord{};
@@ -47,7 +48,6 @@ DescriptorRecord default_record(DescriptorKind kind) {
     case DescriptorKind::Cleanup: return CleanupRecord{};
     case DescriptorKind::DefMessage:
     case DescriptorKind::MessageDefinition: return DefMessageRecord{};
-    case DescriptorKind::SocketVariable: return SocketVariableRecord{};
     case DescriptorKind::AddId:
     case DescriptorKind::ClearId: return IdRecord{};
     case DescriptorKind::Timer: return TimerRecord{};
@@ -124,9 +124,9 @@ bool owns_block_scope(const Scope* scope) {
 
 Model::Model() : global_(make_scope()) {}
 
-Scope* Model::make_scope() { return &scopes_.emplace_back(); }
-Entry* Model::make_entry() { return &entries_.emplace_back(); }
-Descriptor* Model::make_descriptor() { return &descriptors_.emplace_back(); }
+Scope* Model::make_scope() { return scopes_.make(); }
+Entry* Model::make_entry() { return entries_.make(); }
+Descriptor* Model::make_descriptor() { return descriptors_.make(); }
 
 Entry* new_entry(Model& model, Scope* scope, EntryKind kind, std::string_view name, const Position& at,
                  std::string_view filter, bool has_filter) {

@@ -5,7 +5,8 @@
 // Ownership: one `Model` owns every scope, entry and descriptor of a run in arenas, so freeing it is
 // linear and needs no recursion whatever the depth of the scenario tree.
 #pragma once
-#include <deque>
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -22,6 +23,7 @@ struct Descriptor;
 enum class EntryKind : int {
   Scenario = 0,
   Header = 1,
+  Parameter = 2,            // a parameter of a PROC, in the procedure's parameter scope
   Procedure = 3,
   Call = 4,
   FamilyName = 5,
@@ -117,7 +119,7 @@ enum class DescriptorKind : int {
   DefMessage = 131,
   MessageDefinition = 132,
   ReceiveCheck = 135,       // an EV value checked against "qlx_msgrcv"
-  SocketVariable = 138,     // the predefined "qlx_socket"
+  SocketVariable = 138,     // the predefined communication type "qlx_socket" (a CommTypeRecord)
   AddId = 141,
   ClearId = 142,
   Timer = 146,
@@ -162,16 +164,21 @@ struct HeaderRecord {
 struct ProcedureRecord {
   bool used = false;        // set by every CALL, block, CATCH or cleanup statement naming it
   bool void_parameters = false;  // its parameter list is the void type
-  // The parameters are the entries of the descriptor's child scope.
+  // The parameters, in order: entries of kind Parameter whose name is the parameter's name (none
+  // for a parameter written as a type only) and whose text is its C type. The body's entries are
+  // in the descriptor's child scope.
+  Scope* parameters = nullptr;
 };
 
-// INITIALIZATION, TERMINATION, EXCEPTION.
+// INITIALIZATION, TERMINATION, EXCEPTION. In the CALL form the child scope holds one Value entry
+// (27) per argument; in the statement form it holds the block's statements.
 struct BlockRecord {
   Entry* procedure = nullptr;  // CALL form: the called procedure entry
   int line = 0;
   int value = -1;
 };
 
+// A COMMTYPE (descriptor 104), and the predefined "qlx_socket" of TRIGGER scripts (descriptor 138).
 struct CommTypeRecord {
   std::string connection_id_type;
   int number = 0;
@@ -200,15 +207,19 @@ struct EventVariableRecord {
 };
 
 // CALLBACK, VIRTUALCALLBACK, PROCSEND, VIRTUALPROCSEND and the generated TRIGGER callback.
+// The statements are in the descriptor's child scope.
 struct CallbackRecord {
-  Entry* message_type = nullptr;
+  Entry* message_type = nullptr;  // bound when its DEF_TRIGGER or TRIGGER is analysed, even a later one
   Entry* comm_type = nullptr;
   bool used = false;
-  bool is_virtual = false;
-  bool generated = false;
+  bool is_virtual = false;        // VIRTUALCALLBACK, VIRTUALPROCSEND
+  bool generated = false;         // the callback a TRIGGER makes for its message type
+  // Generated callback only: the names its statements use.
   std::string message_variable;
   std::string connection_table;
   std::string count_variable;
+  // The parameters, as a procedure's (ProcedureRecord): entries of kind Parameter, or none.
+  Scope* parameters = nullptr;
 };
 
 struct DeclaredInstanceRecord {
@@ -219,8 +230,6 @@ struct DeclaredInstanceRecord {
 struct InstanceDesignationRecord {
   Entry* instance = nullptr;  // the declared instance
 };
-
-struct SocketVariableRecord {};
 
 // The statements' records (filled by the statement analysis).
 struct CallRecord {
@@ -316,7 +325,7 @@ struct RendezvousRecord {};
 using DescriptorRecord =
     std::variant<std::monostate, ScenarioRecord, HeaderRecord, ProcedureRecord, BlockRecord, CommTypeRecord,
                  ChannelRecord, MessageTypeRecord, EventVariableRecord, CallbackRecord, DeclaredInstanceRecord,
-                 InstanceDesignationRecord, SocketVariableRecord, CallRecord, ValueRecord, ConditionRecord,
+                 InstanceDesignationRecord, CallRecord, ValueRecord, ConditionRecord,
                  WhenBranchRecord, CheckRecord, WaittilRecord, DefMessageRecord, SendRecord, IdRecord,
                  TimerRecord, PrintRecord, CatchRecord, CleanupRecord, IntersendRecord, InterrecvRecord,
                  RendezvousRecord>;
@@ -356,6 +365,25 @@ struct Descriptor {
   DescriptorRecord record;
 };
 
+// Storage of one kind of record: chunks of many records each (a model holds hundreds of
+// thousands of entries), freed chunk by chunk. Records never move once made.
+template <typename T>
+class Arena {
+ public:
+  T* make() {
+    if (used_ == chunk_size) {
+      chunks_.push_back(std::make_unique<T[]>(chunk_size));
+      used_ = 0;
+    }
+    return &chunks_.back()[used_++];
+  }
+
+ private:
+  static constexpr std::size_t chunk_size = 256;
+  std::vector<std::unique_ptr<T[]>> chunks_;
+  std::size_t used_ = chunk_size;
+};
+
 // The storage of one run's model.
 class Model {
  public:
@@ -371,9 +399,9 @@ class Model {
   Descriptor* make_descriptor();
 
  private:
-  std::deque<Scope> scopes_;
-  std::deque<Entry> entries_;
-  std::deque<Descriptor> descriptors_;
+  Arena<Scope> scopes_;
+  Arena<Entry> entries_;
+  Arena<Descriptor> descriptors_;
   Scope* global_;
 };
 

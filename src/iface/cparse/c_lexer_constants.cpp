@@ -164,7 +164,10 @@ constexpr FloatSuffix float_suffixes[] = {
 base::CConstant parse_binary_constant(std::string_view text) {
   std::size_t end = 2;
   while (end < text.size() && (text[end] == '0' || text[end] == '1')) ++end;
-  base::CConstant c = base::parse_c_constant("0" + std::string(text.substr(end)));
+  // The suffix behind a "0", appended: g++ 12 at -O3 warns (-Wrestrict) on "0" + std::string.
+  std::string suffix_text(1, '0');
+  suffix_text.append(text.substr(end));
+  base::CConstant c = base::parse_c_constant(suffix_text);
   if (c.status != base::TextStatus::Ok) return c;
   if (end == 2 || (end < text.size() && text[end] >= '2' && text[end] <= '9')) {
     c.status = base::TextStatus::BadDigit;

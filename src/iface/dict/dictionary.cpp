@@ -11,6 +11,7 @@ void initialise_dictionary(Dictionary& dictionary, std::string_view name) {
   dictionary.symbol_count = 0;
   dictionary.entries.clear();
   dictionary.scope_entries.clear();
+  dictionary.scope_by_name.clear();
   for (auto& index : dictionary.by_name) index.clear();
   dictionary.unnamed_namespace_count = 0;
   clear_store(dictionary.types);

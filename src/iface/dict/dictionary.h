@@ -94,6 +94,9 @@ struct Dictionary {
   // over the buckets, so that a lookup does not walk a whole bucket).
   std::deque<SymbolEntry> entries;
   std::deque<ScopeEntry> scope_entries;
+  // The scope buckets' index: each qualified name with its latest registration, so that a script
+  // with thousands of scenario scopes finds one without walking a bucket.
+  std::unordered_map<std::string_view, TypeDescriptor*> scope_by_name;
   std::array<std::unordered_map<const char*, std::vector<SymbolEntry*>>, kSymbolTableCount> by_name;
   int unnamed_namespace_count = 0;
 };

@@ -52,15 +52,13 @@ bool register_scope(Dictionary& dictionary, TypeDescriptor* descriptor, std::str
   ScopeEntry*& head = dictionary.scope_buckets[scope_bucket(entry.name)];
   entry.next = head;
   head = &entry;
+  dictionary.scope_by_name[entry.name] = descriptor;
   return true;
 }
 
 TypeDescriptor* find_scope(const Dictionary& dictionary, std::string_view qualified_name) {
-  for (const ScopeEntry* entry = dictionary.scope_buckets[scope_bucket(qualified_name)]; entry != nullptr;
-       entry = entry->next) {
-    if (entry->name == qualified_name) return entry->descriptor;
-  }
-  return nullptr;
+  auto found = dictionary.scope_by_name.find(qualified_name);
+  return found != dictionary.scope_by_name.end() ? found->second : nullptr;
 }
 
 TypeDescriptor* enter_namespace(Dictionary& dictionary, const char* name, TypeDescriptor* enclosing,

@@ -71,6 +71,16 @@ int anc_is_static(std::string_view name, std::string_view scope) {
 
 int anc_is_class_type(std::string_view name) { return class_of(type_of_name(name)) != nullptr ? 1 : 0; }
 
+int anc_is_type_name(std::string_view name) {
+  if (name.empty()) return 0;
+  const Dictionary& dictionary = the_dictionary();
+  if (name == "unsigned" || name == "signed" || builtin_type(dictionary.base, name) != nullptr) return 1;
+  SymbolEntry* entry = is_qualified(name) ? lookup_qualified_type(dictionary, qualified_parts(name))
+                                          : lookup_type_name(dictionary, base::intern(name), global_context());
+  if (entry == nullptr || entry->declaration.type == nullptr) return 0;
+  return strip_typedefs_and_qualifiers(entry->declaration.type)->kind != TypeKind::ClassTemplate ? 1 : 0;
+}
+
 int anc_is_not_template_type(std::string_view name) {
   const TypeDescriptor* type = type_of_name(name);
   return type != nullptr && strip_typedefs_and_qualifiers(type)->kind != TypeKind::ClassTemplate ? 1 : 0;

@@ -17,6 +17,12 @@ int anc_is_declared_in(std::string_view name, std::string_view scope);
 // 1 for a static object.
 int anc_is_static(std::string_view name, std::string_view scope);
 
+// 1 when `name` names a type at file level, as a script's COMMTYPE and DEF_TRIGGER lines write
+// one: a base type word ("int", "char", "unsigned" ...), a typedef name, a struct, class, union or
+// enumeration tag, or a qualified name of such a type ("net::packet"). A class template without
+// its arguments, an object and a function are no type names.
+int anc_is_type_name(std::string_view name);
+
 // The type questions below take a name of the global scope: an object, a typedef or a tag.
 int anc_is_class_type(std::string_view name);
 int anc_is_not_template_type(std::string_view name);

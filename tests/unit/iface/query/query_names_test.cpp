@@ -66,6 +66,19 @@ TEST_F(NameQueries, ScriptScopesFallOutwardsAndDeclaredInIsExact) {
   EXPECT_NE(declare("char in_b;", "A.B"), "");
 }
 
+// The type names that COMMTYPE and DEF_TRIGGER accept.
+TEST_F(NameQueries, TypeNames) {
+  for (const char* name : {"int", "char", "long", "double", "void", "unsigned", "signed", "count_t", "node", "plain",
+                           "top_ptr", "net::packet"}) {
+    EXPECT_EQ(anc_is_type_name(name), 1) << name;
+  }
+  // Objects, functions, a template without arguments, unknown and empty names, a tag of a
+  // namespace seen from file level.
+  for (const char* name : {"counter", "f", "tp", "box", "unknown", "", "packet", "net::port", "net::nothing"}) {
+    EXPECT_EQ(anc_is_type_name(name), 0) << name;
+  }
+}
+
 TEST_F(NameQueries, ClassQuestions) {
   EXPECT_EQ(anc_is_class_type("plain"), 1);
   EXPECT_EQ(anc_is_class_type("node"), 1);  // through the typedef

@@ -1,0 +1,9 @@
+/* Declarations of the benchmark script. */
+typedef struct {
+  int id;
+  int a;
+  int b[3];
+} request_t;
+extern request_t counter;
+extern int status;
+extern int i;

@@ -36,6 +36,11 @@
         <comment>Error code is "ERRERRNO"</comment>
         <translation>%1Erreur d'accès au fichier : %2</translation>
     </message>
+    <message>
+        <source>%1The preprocessed text of an interface file is larger than the limit of %2 bytes</source>
+        <comment>Error code is "PPOUTSIZE"</comment>
+        <translation>%1Le texte prétraité d'un fichier d'interface dépasse la limite de %2 octets</translation>
+    </message>
 </context>
 <context>
     <name>Error (ana_c_cpp)</name>

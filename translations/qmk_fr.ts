@@ -491,6 +491,16 @@
         <comment>Error code is "UNEXPTOUT"</comment>
         <translation>%1Mot-clé TIMEOUT inattendu</translation>
     </message>
+    <message>
+        <source>%1Unexpected keyword VIRTUAL CALLBACK</source>
+        <comment>Error code is "UNEXPVCBK"</comment>
+        <translation>%1Mot-clé VIRTUAL CALLBACK inattendu</translation>
+    </message>
+    <message>
+        <source>%1Unexpected keyword VIRTUAL PROCSEND</source>
+        <comment>Error code is "UNEXPVPSD"</comment>
+        <translation>%1Mot-clé VIRTUAL PROCSEND inattendu</translation>
+    </message>
 </context>
 <context>
     <name>Semantic analysis</name>

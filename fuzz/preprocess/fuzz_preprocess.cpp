@@ -10,7 +10,7 @@
 
 namespace {
 
-void quiet(diag::MessageKind, std::string_view, std::string_view, std::string_view, int) {}
+void quiet(diag::MessageKind, diag::Code, std::string_view, std::string_view, int) {}
 
 }  // namespace
 

@@ -6,6 +6,10 @@
 #include <cstring>
 #include <new>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace base {
 
 void terminate_run(int status) {
@@ -76,7 +80,13 @@ char* checked_strdup(const char* text) {
 }
 
 void checked_close(std::FILE* stream) {
-  if (stream != nullptr && std::fclose(stream) != 0) fatal_system_error("fclose");
+  if (stream == nullptr) return;
+  bool write_failed = std::ferror(stream) != 0;
+  if (std::fclose(stream) != 0 || write_failed) fatal_system_error("fclose");
+}
+
+void checked_flush(std::FILE* stream) {
+  if (std::fflush(stream) != 0 || std::ferror(stream) != 0) fatal_system_error("fflush");
 }
 
 std::string format_to(const char* format, ...) {
@@ -107,6 +117,25 @@ void write_to(std::FILE* stream, const char* format, ...) {
 bool open_file(const std::string& name, const char* mode, std::FILE** stream) {
   *stream = std::fopen(name.c_str(), mode);
   return *stream != nullptr;
+}
+
+bool open_regular_file(const std::string& name, std::FILE** stream) {
+  *stream = nullptr;
+  int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  *stream = ::fdopen(fd, "rb");
+  if (*stream == nullptr) {
+    ::close(fd);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace base

@@ -35,7 +35,11 @@ void set_internal_fault_handler(InternalFaultHandler handler);
 void* checked_alloc(std::size_t size);
 void* checked_realloc(void* block, std::size_t size);
 char* checked_strdup(const char* text);  // null gives null
+// Closes a stream that was written: a write that failed before (the stream's error flag) or
+// while closing is fatal ("fclose").
 void checked_close(std::FILE* stream);
+// Flushes a stream that is written: a write that failed, now or before, is fatal ("fflush").
+void checked_flush(std::FILE* stream);
 
 // Formatted print into a new string; a formatting failure is fatal ("sprintf(<format>").
 std::string format_to(const char* format, ...) __attribute__((format(printf, 1, 2)));
@@ -44,5 +48,9 @@ void write_to(std::FILE* stream, const char* format, ...) __attribute__((format(
 
 // Opens `name`; false (and a null stream) when it cannot be opened.
 bool open_file(const std::string& name, const char* mode, std::FILE** stream);
+// Opens `name` for reading in binary when it is a regular file; false (and a null stream) for a
+// missing file, a directory, a device or a pipe. A named pipe is not waited on: it is looked at
+// without blocking and refused.
+bool open_regular_file(const std::string& name, std::FILE** stream);
 
 }  // namespace base

@@ -69,8 +69,16 @@ void report(MessageKind kind, Code code, std::string_view first, std::string_vie
   if (kind == MessageKind::Error) ++s.errors;
   if (kind == MessageKind::Warning) ++s.warnings;
   std::string line = format_message(kind, code_name(code), first, second);
+  if (s.listing_open && s.listing != nullptr) {
+    // Line by line, and before the console: what was reported stays in the listing when the run
+    // is ended from outside (a kill, a broken pipe on the console).
+    std::fwrite(line.data(), 1, line.size(), s.listing);
+    if (std::fflush(s.listing) != 0) {
+      s.listing_open = false;
+      base::fatal_system_error("fflush");
+    }
+  }
   if (s.echo) std::fwrite(line.data(), 1, line.size(), stderr);
-  if (s.listing_open && s.listing != nullptr) std::fwrite(line.data(), 1, line.size(), s.listing);
   if (kind == MessageKind::Internal || kind == MessageKind::Fatal) {
     close_listing();
     base::terminate_run(kind == MessageKind::Internal ? 9 : 7);

@@ -182,6 +182,31 @@ bool find_option(CommandTable& table, std::string_view name, std::string_view ar
   return true;
 }
 
+// Whether `name` (the text after the prefix, up to '=') is an option name or an abbreviation of
+// one, in any column, negated forms included.
+bool names_an_option(const CommandTable& table, std::string_view name) {
+  for (int column = 0; column < 3; ++column) {
+    for (const Option& option : table.options) {
+      std::string_view candidate = option.names.column[column];
+      if (match_name(candidate, name).length > 0) return true;
+      if (option.negatable && match_name("no" + std::string(candidate), name).length > 0) return true;
+    }
+  }
+  return false;
+}
+
+// An argument that starts with '-' is an option. On POSIX '/' also starts absolute paths: an
+// argument that starts with '/' is an option only when what follows (up to '=') is an option
+// name or an abbreviation of one ("/INCL=dir", "/nol"); otherwise it is a positional path
+// ("/home/me/test.pts").
+bool is_option_argument(const CommandTable& table, std::string_view argument) {
+  if (argument.empty()) return false;
+  if (argument[0] == '-') return true;
+  if (argument[0] != '/') return false;
+  std::string_view rest = argument.substr(1);
+  return names_an_option(table, rest.substr(0, rest.find('=')));
+}
+
 bool decode_option(CommandTable& table, std::string_view argument) {
   std::string_view rest = argument.substr(1);
   std::size_t equal = rest.find('=');
@@ -365,7 +390,7 @@ bool decode_command_line(int argc, char** argv, std::string* effective) {
   std::size_t taken = 0;
   for (int i = 1; i < argc; ++i) {
     std::string argument = argv[i] == nullptr ? "" : argv[i];
-    if (!argument.empty() && (argument[0] == '-' || argument[0] == '/')) {
+    if (is_option_argument(table, argument)) {
       if (!decode_option(table, argument)) return false;
     } else {
       if (!add_positional(table, taken, argument)) return false;

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "base/checked.h"
@@ -23,6 +24,7 @@
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
+#include "driver/help_version.h"
 #include "iface/query/analysis_context.h"
 #include "iface/query/anc_expressions.h"
 #include "iface/query/anc_session.h"
@@ -55,7 +57,8 @@ const char usage_text[] =
     "       qmkiface declare    [OPTIONS] FILE...\n"
     "       qmkiface class      [OPTIONS] -e EXPR FILE...\n"
     "       qmkiface checks     [OPTIONS] [--format VAR=FORMAT]... -n NAME -v ASSIGNMENT FILE...\n"
-    "OPTIONS: -I DIR  -D NAME[=VALUE]  --defs FILE  --ansi | --kr\n";
+    "OPTIONS: -I DIR  -D NAME[=VALUE]  --defs FILE  --ansi | --kr\n"
+    "         qmkiface --help | --version\n";
 
 [[noreturn]] void usage_error() {
   std::fputs(usage_text, stderr);
@@ -107,6 +110,8 @@ Options parse_options(int argc, char** argv, int first) {
 // 0 clean, 3 warnings only, 5 errors: the compiler's statuses, without its end message.
 [[noreturn]] void finish() {
   int status = diag::error_count() > 0 ? 5 : diag::warning_count() > 0 ? 3 : 0;
+  // What was printed must have reached its destination: a write error is fatal ("fflush").
+  base::checked_flush(stdout);
   diag::close_listing();
   base::terminate_run(status);
 }
@@ -138,9 +143,26 @@ int run_preprocess(const Options& o) {
   finish();
 }
 
+// The enumerators' values of each enumeration, indexed once by name: looking each enumerator up
+// in its list would make printing a large enumeration quadratic.
+class EnumeratorValues {
+ public:
+  long long value_of(const iface::TypeDescriptor* enumeration, const char* name) {
+    auto [index, fresh] = indexes_.try_emplace(enumeration);
+    if (fresh)
+      for (const iface::Enumerator& e : iface::enum_data(enumeration)->enumerators) index->second[e.name] = e.value;
+    auto found = index->second.find(name);
+    return found != index->second.end() ? found->second : 0;
+  }
+
+ private:
+  std::unordered_map<const iface::TypeDescriptor*, std::unordered_map<const char*, long long>> indexes_;
+};
+
 // One recorded symbol as a declaration: "extern int n;", "typedef unsigned long size_t;",
-// "struct net::packet;", "enum mode MODE_ON = 4;".
-std::string printed_symbol(const iface::SymbolEntry& entry) {
+// "struct net::packet;", "enum mode MODE_ON = 4;". An enumerator of an unnamed enumeration is
+// "enum { ... } RED = 0;": its enumerators are lines of their own.
+std::string printed_symbol(const iface::SymbolEntry& entry, EnumeratorValues& values) {
   const iface::Declaration& d = entry.declaration;
   std::string name = d.name;
   if (const iface::ScopeInfo* scope = iface::scope_info(d.scope); scope != nullptr && !scope->qualified_name.empty())
@@ -149,10 +171,9 @@ std::string printed_symbol(const iface::SymbolEntry& entry) {
     return std::string("template ") + (iface::template_data(d.type)->is_struct ? "struct " : "class ") + name + ";";
   if (entry.table == iface::SymbolTable::Tags) return iface::type_text(d.type) + ";";
   if (entry.table == iface::SymbolTable::Enumerators) {
-    long long value = 0;
-    for (const iface::Enumerator& e : iface::enum_data(d.type)->enumerators)
-      if (e.name == d.name) value = e.value;
-    return iface::type_text(d.type) + " " + name + " = " + std::to_string(value) + ";";
+    long long value = values.value_of(d.type, d.name);
+    std::string enumeration = iface::enum_data(d.type)->name != nullptr ? iface::type_text(d.type) : "enum { ... }";
+    return enumeration + " " + name + " = " + std::to_string(value) + ";";
   }
   const iface::TypedefData* alias = iface::typedef_data(d.type);
   if (alias != nullptr && alias->name == d.name)
@@ -176,9 +197,10 @@ int run_declare(const Options& o) {
   }
   analysis.preprocessor().end();
   std::string listing;
-  iface::visit_symbols(dictionary, [&listing](const iface::SymbolEntry& entry) {
+  EnumeratorValues values;
+  iface::visit_symbols(dictionary, [&listing, &values](const iface::SymbolEntry& entry) {
     if (entry.declaration.name == nullptr || entry.declaration.name == iface::kReservedVariable) return;
-    listing += printed_symbol(entry);
+    listing += printed_symbol(entry, values);
     listing += '\n';
   });
   std::fwrite(listing.data(), 1, listing.size(), stdout);
@@ -265,6 +287,7 @@ int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   install_translations_if_any(application);
   diag::register_all_messages();
+  driver::answer_help_or_version(argc, argv, "qmkiface", [] { return std::string(usage_text); });
   if (argc < 2) usage_error();
   for (const Subcommand& s : subcommands)
     if (std::strcmp(argv[1], s.name) == 0) return s.run(parse_options(argc, argv, 2));

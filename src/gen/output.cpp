@@ -1,5 +1,6 @@
 #include "gen/output.h"
 
+#include "base/checked.h"
 #include "diag/report.h"
 
 namespace gen {
@@ -35,7 +36,8 @@ void gen_open(std::string_view name) {
 
 void gen_close() {
   GenOutput& out = the_gen_output();
-  if (out.file != nullptr) std::fclose(out.file);
+  // A write that failed on the way is fatal here ("fclose"), so no incomplete file passes as written.
+  if (out.file != nullptr) base::checked_close(out.file);
   out.file = nullptr;
   out.depth = 0;
 }

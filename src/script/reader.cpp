@@ -36,16 +36,17 @@ bool is_native_char(int c) {
   }
 }
 
-// Reads the whole file; false when it cannot be opened or read.
+// Reads the whole file; false when it cannot be opened or read, or is no regular file (a
+// directory, a device or a pipe).
 bool read_whole_file(const std::string& name, std::string& bytes) {
   std::FILE* stream = nullptr;
-  if (!base::open_file(name, "rb", &stream)) return false;
+  if (!base::open_regular_file(name, &stream)) return false;
   bytes.clear();
   char buffer[65536];
   std::size_t count;
   while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) bytes.append(buffer, count);
   bool failed = std::ferror(stream) != 0;
-  base::checked_close(stream);
+  std::fclose(stream);
   return !failed;
 }
 

@@ -43,10 +43,12 @@ constexpr TokenMessage token_messages[] = {
     {TOK_TRACE_OFF, diag::Code::UNEXPTROF}, {TOK_TRACE_ON, diag::Code::UNEXPTRON}, {TOK_TRIGGER, diag::Code::UNEXPTRIG},
     {TOK_UNSET, diag::Code::UNEXPUNST}, {TOK_VAR, diag::Code::UNEXPTVAR}, {TOK_WAITTIL, diag::Code::UNEXPWAIT}, {TOK_WHEN, diag::Code::UNEXPWHEN},
     {TOK_WHILE, diag::Code::UNEXPWHIL}, {TOK_WITH, diag::Code::UNEXPWITH},
+    {TOK_VIRTUALCALLBACK, diag::Code::UNEXPVCBK}, {TOK_VIRTUALPROCSEND, diag::Code::UNEXPVPSD},
 };
 
-// 95 rows of messages; the list-close, list-comma, CALL-name and second filter tokens share rows.
-static_assert(std::size(token_messages) == 96);
+// Every token the reader gives has a row (a user's mistake never reads as an internal error);
+// the list-close, list-comma, CALL-name and second filter tokens share rows.
+static_assert(std::size(token_messages) == 98);
 
 }  // namespace
 

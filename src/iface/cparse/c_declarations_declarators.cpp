@@ -351,8 +351,8 @@ bool parse_declarator(Parser& p, Declarator& d, bool abstract) {
       if (!parse_array_suffix(p, suffixes)) return false;
     } else if (at(p, TokenKind::LeftParen)) {
       if (!parse_function_suffix(p, suffixes)) return false;
-    } else {
-      break;
+    } else if (!skip_extension(p)) {  // GNU attributes and asm labels after the name or a suffix:
+      break;                          // "int flags __attribute__((__unused__))", "(*f) __attribute__((x)) (int)"
     }
   }
   d.operations = std::move(prefix);

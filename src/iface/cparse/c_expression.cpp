@@ -21,6 +21,15 @@ struct Where {
 
 Where where(const P& p) { return Where{p.current.text.data(), p.current.line, p.current.file}; }
 
+void stack_overflow(P& p);
+
+// `node` is one level above `child`: past the height limit the parse fails.
+void raise_height(P& p, ExprNode* node, const ExprNode* child) {
+  if (child == nullptr || child->height < node->height) return;
+  node->height = child->height + 1;
+  if (node->height > expression_height_limit) stack_overflow(p);
+}
+
 // A new node whose text runs from `w` to the end of the last token used.
 ExprNode* make(P& p, ExprKind kind, const Where& w) {
   ExprNode& node = p.tree->nodes.emplace_back();
@@ -44,6 +53,9 @@ ExprNode* make_operator(P& p, ExprKind kind, const Where& w, TokenKind op, ExprN
   node->first = first;
   node->second = second;
   node->third = third;
+  raise_height(p, node, first);
+  raise_height(p, node, second);
+  raise_height(p, node, third);
   return node;
 }
 
@@ -383,6 +395,8 @@ bool parse_arguments(P& p, ExprNode* call) {
     *tail = argument;
     tail = &argument->next;
     ++call->item_count;
+    raise_height(p, call, argument);
+    if (p.failed) return false;
     if (at(p, TokenKind::Comma)) {
       advance(p);
       continue;
@@ -616,6 +630,8 @@ ExprNode* parse_aggregate(P& p) {
       *tail = item;
       tail = &item->next;
       ++list->item_count;
+      raise_height(p, list, item);
+      if (p.failed) return nullptr;
       if (at(p, TokenKind::Comma)) {
         advance(p);
         continue;

@@ -39,6 +39,10 @@ struct TypeDescriptor;  // the dictionary's type descriptor, set on nodes by the
 // The most open constructs (parentheses, brackets, prefix operators, "?", assignments, nested
 // items) that an expression may nest; one more is "yacc stack overflow".
 inline constexpr int expression_stack_limit = 600;
+// The most levels a tree may have: "1 + 1 + ... + 1" opens nothing but makes one level per
+// operator, and the analyser walks a tree level by level. A deeper tree is "yacc stack overflow"
+// as well (gcc takes such chains; no real header comes near this height).
+inline constexpr int expression_height_limit = 10000;
 
 // The children of each kind, with the accessor that reads them (below); code outside the parser
 // reads children through the accessors, never through `first`/`second`/`third`.
@@ -82,6 +86,7 @@ struct ExprNode {
   ExprNode* items = nullptr;      // Call arguments and BraceList items, linked by `next`
   int item_count = 0;
   ExprNode* next = nullptr;       // the following argument or item
+  int height = 1;                 // levels of the subtree (the node itself counts one)
   std::string_view type_text;     // Cast and SizeofType: the type name as written
   // Literal
   TokenKind literal = TokenKind::End;  // IntegerConstant, FloatingConstant, CharConstant, StringLiteral

@@ -290,40 +290,57 @@ TypeDescriptor* instantiate_template(Dictionary& dictionary, TypeDescriptor* tem
   return instance;
 }
 
+// The chain of pointers, arrays, functions and typedefs is followed in a loop; only the
+// parameters of a function are compared by a nested call, whose depth the parser bounds.
 bool types_equivalent(const TypeDescriptor* a, const TypeDescriptor* b) {
-  if (a == b) return true;
-  if (a == nullptr || b == nullptr || a->kind != b->kind) return false;
-  switch (a->kind) {
-    case TypeKind::Integer:
-    case TypeKind::Floating: {
-      const BaseTypeData* x = base_data(a);
-      const BaseTypeData* y = base_data(b);
-      return x->name == y->name && x->bits == y->bits && x->character == y->character;
+  for (;;) {
+    if (a == b) return true;
+    if (a == nullptr || b == nullptr || a->kind != b->kind) return false;
+    switch (a->kind) {
+      case TypeKind::Integer:
+      case TypeKind::Floating: {
+        const BaseTypeData* x = base_data(a);
+        const BaseTypeData* y = base_data(b);
+        return x->name == y->name && x->bits == y->bits && x->character == y->character;
+      }
+      case TypeKind::Void:
+      case TypeKind::Ellipsis: return true;
+      case TypeKind::Pointer:
+        a = pointer_data(a)->pointee;
+        b = pointer_data(b)->pointee;
+        break;
+      case TypeKind::Reference:
+        a = reference_data(a)->referenced;
+        b = reference_data(b)->referenced;
+        break;
+      case TypeKind::Qualified:
+        if (qualified_data(a)->qualifier != qualified_data(b)->qualifier) return false;
+        a = qualified_data(a)->target;
+        b = qualified_data(b)->target;
+        break;
+      case TypeKind::Array:
+        if (array_data(a)->bound_text != array_data(b)->bound_text) return false;
+        a = array_data(a)->element;
+        b = array_data(b)->element;
+        break;
+      case TypeKind::Function:
+        if (!same_parameters(*function_data(a), *function_data(b))) return false;
+        a = function_data(a)->result;
+        b = function_data(b)->result;
+        break;
+      case TypeKind::Typedef:
+        if (typedef_data(a)->name != typedef_data(b)->name) return false;
+        a = typedef_data(a)->target;
+        b = typedef_data(b)->target;
+        break;
+      case TypeKind::Namespace:
+      case TypeKind::Enumeration:
+      case TypeKind::Union:
+      case TypeKind::Struct:
+      case TypeKind::ClassTemplate:
+      case TypeKind::TemplateInstance: return false;
     }
-    case TypeKind::Void:
-    case TypeKind::Ellipsis: return true;
-    case TypeKind::Pointer: return types_equivalent(pointer_data(a)->pointee, pointer_data(b)->pointee);
-    case TypeKind::Reference: return types_equivalent(reference_data(a)->referenced, reference_data(b)->referenced);
-    case TypeKind::Qualified:
-      return qualified_data(a)->qualifier == qualified_data(b)->qualifier &&
-             types_equivalent(qualified_data(a)->target, qualified_data(b)->target);
-    case TypeKind::Array:
-      return array_data(a)->bound_text == array_data(b)->bound_text &&
-             types_equivalent(array_data(a)->element, array_data(b)->element);
-    case TypeKind::Function:
-      return same_parameters(*function_data(a), *function_data(b)) &&
-             types_equivalent(function_data(a)->result, function_data(b)->result);
-    case TypeKind::Typedef:
-      return typedef_data(a)->name == typedef_data(b)->name &&
-             types_equivalent(typedef_data(a)->target, typedef_data(b)->target);
-    case TypeKind::Namespace:
-    case TypeKind::Enumeration:
-    case TypeKind::Union:
-    case TypeKind::Struct:
-    case TypeKind::ClassTemplate:
-    case TypeKind::TemplateInstance: return false;
   }
-  return false;
 }
 
 }  // namespace iface

@@ -1,6 +1,7 @@
 #include "iface/dict/type_print.h"
 
 #include <string>
+#include <vector>
 
 namespace iface {
 
@@ -118,39 +119,52 @@ std::string parameter_list(const FunctionData& function) {
 }
 
 // The declarator of `type` around `inner`; `base_qualifiers` are written before the base type.
+// The chain of pointers, arrays and functions is walked in a loop, as deep as it is: what goes
+// left of the name is collected in reverse and what goes right of it in order, so that each
+// level costs its own text only.
 void build_declarator(const TypeDescriptor* type, std::string inner, std::string base_qualifiers,
                       DeclarationParts& parts) {
-  std::string qualifiers = take_qualifiers(&type);
-  if (type == nullptr || (type->kind != TypeKind::Pointer && type->kind != TypeKind::Reference &&
-                          type->kind != TypeKind::Array && type->kind != TypeKind::Function)) {
-    parts.type_text = base_qualifiers + qualifiers + named_type_text(type) + " ";
-    parts.declarator_text = std::move(inner);
-    return;
-  }
-  switch (type->kind) {
-    case TypeKind::Pointer:
-    case TypeKind::Reference: {
+  std::vector<std::string> left;  // innermost first
+  std::string right;
+  bool empty = inner.empty();
+  for (;;) {
+    std::string qualifiers = take_qualifiers(&type);
+    if (type == nullptr || (type->kind != TypeKind::Pointer && type->kind != TypeKind::Reference &&
+                            type->kind != TypeKind::Array && type->kind != TypeKind::Function)) {
+      parts.type_text = base_qualifiers + qualifiers + named_type_text(type) + " ";
+      break;
+    }
+    if (type->kind == TypeKind::Pointer || type->kind == TypeKind::Reference) {
       const TypeDescriptor* target =
           type->kind == TypeKind::Pointer ? pointer_data(type)->pointee : reference_data(type)->referenced;
       std::string wrapped = type->kind == TypeKind::Pointer ? "*" : "&";
       wrapped += qualifiers;
-      if (!qualifiers.empty() && inner.empty()) trim_right(wrapped);
-      wrapped += inner;
-      if (binds_tighter(target)) wrapped = "(" + wrapped + ")";
-      build_declarator(target, std::move(wrapped), std::move(base_qualifiers), parts);
-      return;
-    }
-    case TypeKind::Array: {
+      if (!qualifiers.empty() && empty) trim_right(wrapped);
+      left.push_back(std::move(wrapped));
+      empty = false;
+      if (binds_tighter(target)) {
+        left.emplace_back("(");
+        right += ")";
+      }
+      type = target;
+    } else if (type->kind == TypeKind::Array) {
       const ArrayData* array = array_data(type);
-      build_declarator(array->element, inner + "[" + array->bound_text + "]", base_qualifiers + qualifiers, parts);
-      return;
-    }
-    default: {
+      right += "[" + array->bound_text + "]";
+      empty = false;
+      base_qualifiers += qualifiers;
+      type = array->element;
+    } else {
       const FunctionData* function = function_data(type);
-      build_declarator(function->result, inner + parameter_list(*function), std::move(base_qualifiers), parts);
-      return;
+      right += parameter_list(*function);
+      empty = false;
+      type = function->result;
     }
   }
+  std::string text;
+  for (auto piece = left.rbegin(); piece != left.rend(); ++piece) text += *piece;
+  text += inner;
+  text += right;
+  parts.declarator_text = std::move(text);
 }
 
 // Whether the arrays that apply to a name have to stay inside the declarator: the element is

@@ -1,6 +1,10 @@
 // The preprocessor's life cycle (start, file mode, string mode, end).
 #include "iface/pp/preprocessor.h"
 
+#include <iterator>
+
+#include "iface/pp/preprocessor_features.h"
+
 #include <cstring>
 
 #include "iface/pp/preprocessor_engine.h"
@@ -51,6 +55,14 @@ void Engine::install_specials() {
     s->name = r.name;
     s->kind = r.kind;
     s->constant = 0;
+    symbols_.insert(std::move(s));
+  }
+  // The feature-test operators: "defined(__has_include)" is true, as with gcc and clang.
+  for (std::size_t op = 0; op < std::size(feature_operator_names); ++op) {
+    auto s = std::make_unique<Symbol>();
+    s->name = std::string(feature_operator_names[op]);
+    s->kind = SymbolKind::Feature;
+    s->constant = static_cast<long>(op);
     symbols_.insert(std::move(s));
   }
 }
@@ -169,7 +181,7 @@ int Engine::run(std::string_view text, std::string name, std::uint32_t line, Lev
           writer_.token(t, level().name);
           if (out.size() > output_limit_ && !stopped_) {
             stopped_ = true;
-            message(MessageKind::Internal, diag::Code::NBRECURSI, level().name);
+            message(MessageKind::Fatal, diag::Code::PPOUTSIZE, std::to_string(output_limit_));
           }
           if (stopped_) abandon_levels(base);
           break;

@@ -17,11 +17,13 @@ struct PreprocessorStart {
   bool kr = false;                        // K&R: no "__STDC__"
   std::vector<std::string> include_dirs;  // -INCL, in order
   std::vector<std::string> defines;       // -DEFINE items: NAME or NAME=VALUE
-  // Guards against runaway input (macros that double at each level): the text one source
-  // token may expand to, and the output of one preprocessing call. Past either, the
-  // internal error "NBRECURSI" is reported and the expansion (or the call) is not done.
+  // Guards against runaway input: the text one source token may expand to (macros that double
+  // at each level; past it the internal error "NBRECURSI"), and the output of one preprocessing
+  // call (an interface file that includes too much; past it the fatal error "PPOUTSIZE" with the
+  // limit). Either way the expansion (or the call) is not done. Real headers stay far below
+  // both: the whole C++ standard library preprocesses to a few megabytes.
   std::size_t expansion_limit = std::size_t{32} << 20;
-  std::size_t output_limit = std::size_t{512} << 20;
+  std::size_t output_limit = std::size_t{64} << 20;
 };
 
 // Receives every message of the preprocessor with its position. The default sets the

@@ -1,6 +1,7 @@
 // Directives: #define, #undef, #include(_next), the conditionals with their skipped groups,
 // #pragma (the tool's own "quelt" pragmas, aliases, the analysis switch), #warning, #error
 // and #line.
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +9,7 @@
 
 #include "iface/pp/preprocessor_engine.h"
 #include "iface/pp/preprocessor_expr.h"
+#include "iface/pp/preprocessor_features.h"
 
 namespace iface::pp {
 
@@ -432,6 +434,78 @@ bool Engine::push_source(SourceFile&& src, LevelKind kind, std::string name, std
   return true;
 }
 
+long Engine::include_exists(const std::vector<Token>& operand, bool next) {
+  std::string name;
+  bool quoted = false;
+  if (!header_name(operand.data(), operand.size(), name, &quoted)) {
+    std::vector<Token> expanded = take_vector();
+    expand_list(operand.data(), operand.size(), expanded);
+    bool ok = header_name(expanded.data(), expanded.size(), name, &quoted);
+    give_vector(std::move(expanded));
+    if (!ok) return -1;
+  }
+  const TextLevel& l = level();
+  int from = -1;
+  if (next && l.kind == LevelKind::File && l.source.dir_index >= 0) from = l.source.dir_index + 1;
+  std::string includer = l.kind == LevelKind::File ? directory_part(l.source.path) : std::string();
+  SourceFile found;
+  return find_include(chain_, name, quoted, from, includer, found) ? 1 : 0;
+}
+
+void Engine::handle_feature(Symbol* m, Token& t) {
+  auto op = static_cast<FeatureOperator>(m->constant);
+  std::vector<Token> operand;
+  Token a;
+  next_token(a);
+  bool ok = a.is('(');
+  if (!ok) pushback_.push_back(a);
+  for (int depth = 0; ok;) {
+    next_token(a);
+    if (a.kind == TokKind::End || a.kind == TokKind::Eof || a.kind == TokKind::Newline) {
+      pushback_.push_back(a);
+      ok = false;
+    } else if (a.is(')') && depth == 0) {
+      break;
+    } else {
+      if (a.is('(')) ++depth;
+      if (a.is(')')) --depth;
+      operand.push_back(a);
+    }
+  }
+  long value = 0;
+  if (ok && !operand.empty()) {
+    HostCompiler host;
+    if (Symbol* gnu = symbols_.find("__GNUC__"); gnu != nullptr && !gnu->body.empty())
+      host.gnu_major = std::atoi(std::string(gnu->body[0].view()).c_str());
+    host.clang = symbols_.find("__clang__") != nullptr;
+    host.cplusplus = symbols_.find("__cplusplus") != nullptr;
+    std::string name = join_tokens(operand.data(), operand.size());
+    name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
+    switch (op) {
+      case FeatureOperator::HasInclude:
+      case FeatureOperator::HasIncludeNext:
+        value = include_exists(operand, op == FeatureOperator::HasIncludeNext);
+        ok = value >= 0;
+        break;
+      case FeatureOperator::HasBuiltin: value = has_builtin(host, name); break;
+      case FeatureOperator::HasAttribute: value = has_attribute(host, name); break;
+      case FeatureOperator::HasCppAttribute: value = has_cpp_attribute(host, name); break;
+    }
+  }
+  if (!ok || operand.empty()) {
+    message(MessageKind::Warning, diag::Code::SYNTAXERR, m->name);
+    value = 0;
+  }
+  std::uint32_t line = t.line;
+  std::string digits = std::to_string(value);
+  t = Token{};
+  t.kind = TokKind::Number;
+  t.text = arena_.store(digits);
+  t.len = static_cast<std::uint32_t>(digits.size());
+  t.line = line;
+  t.flags = Spaced;
+}
+
 bool Engine::evaluate(std::vector<Token>& line) {
   // "#machine(" reads " defined(", "#lint(on)" reads "(0)".
   std::vector<Token> cond = take_vector();
@@ -465,7 +539,9 @@ bool Engine::evaluate(std::vector<Token>& line) {
   def->kind = SymbolKind::Defined;
   Symbol* installed = symbols_.insert(std::move(def));
   std::vector<Token> expanded = take_vector();
+  in_condition_ = true;
   expand_list(cond.data(), cond.size(), expanded);
+  in_condition_ = false;
   symbols_.unlink(installed);
   bool char_unsigned = symbols_.find("__CHAR_UNSIGNED__") != nullptr;
   bool value = evaluate_condition(expanded.data(), expanded.size(), char_unsigned, expr_report, this) != 0;

@@ -29,6 +29,10 @@ inline constexpr std::size_t max_levels = 1999;
 inline constexpr std::size_t max_variadic_text = 9999;
 // Tokens one expansion of a source token may deliver (guards against exponential macros).
 inline constexpr std::size_t max_expansion_tokens = std::size_t{1} << 24;
+// Argument tokens that the open macro calls may hold at once. A call inside an argument copies
+// what follows it at each level ("P(P(P(...)))"), so deep nesting would cost the product of the
+// depth and the length; past this many the expansion stops with "NBRECURSI".
+inline constexpr std::size_t max_live_argument_tokens = std::size_t{1} << 21;
 
 enum class LevelKind : std::uint8_t { File, String, Alias, Init };
 
@@ -108,6 +112,10 @@ class Engine {
   Token stringify(const Token* b, std::size_t n);
   bool paste(Token& left, const Token& right);
   void handle_defined(Token& t);
+  // A feature-test operator of #if and its parenthesised operand: `t` becomes its value
+  // (preprocessor_directives.cpp).
+  void handle_feature(Symbol* m, Token& t);
+  long include_exists(const std::vector<Token>& operand, bool next);
   bool push_context(Context&& c);
   void pop_context();
   void release_held(std::size_t mark);
@@ -178,9 +186,11 @@ class Engine {
   std::size_t expansion_limit_;
   std::size_t output_limit_;
   bool expansion_stopped_ = false;
+  std::size_t live_argument_tokens_ = 0;  // held by the macro calls being expanded
   std::size_t work_ = 0;        // bytes made by expansion in this call (bounded by output_limit_)
   bool stopped_ = false;        // the work bound was passed: no more expansion in this call
   bool in_directive_ = false;
+  bool in_condition_ = false;   // expanding an #if condition: the feature-test operators answer
   std::uint32_t directive_line_ = 0;
   int call_messages_ = 0;
   std::string date_text_;

@@ -125,6 +125,9 @@ void Engine::expand_next(Token& t) {
     if (m->kind != SymbolKind::Macro) {
       if (m->kind == SymbolKind::Defined) {
         handle_defined(t);
+      } else if (m->kind == SymbolKind::Feature) {
+        // Outside a condition the operator is a plain identifier, as gcc leaves it.
+        if (in_condition_) handle_feature(m, t);
       } else {
         t = special_token(m, t);
       }
@@ -178,12 +181,20 @@ bool Engine::enter_macro(Symbol* m, const Token& name) {
   // An unterminated call is expanded with what was collected.
   c.hold = !collect_args(m, args);
   check_arg_count(m, args);
+  std::size_t held = args.toks.size();
+  if (live_argument_tokens_ + held > max_live_argument_tokens) {
+    stop_expansion(m->name);
+    give_vector(std::move(args.toks));
+    return false;
+  }
   if (!can_push(m->name)) {
     give_vector(std::move(args.toks));
     return false;
   }
+  live_argument_tokens_ += held;
   c.own = take_vector();
   substitute(m, args, name, c.own);
+  live_argument_tokens_ -= held;
   give_vector(std::move(args.toks));
   c.n = c.own.size();
   return push_context(std::move(c));

@@ -1,10 +1,9 @@
 #include "iface/pp/preprocessor_include.h"
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/checked.h"
 #include "iface/pp/preprocessor_lexer.h"
 
 namespace iface::pp {
@@ -48,14 +47,9 @@ std::string join_for_open(std::string_view dir, std::string_view name) {
 }
 
 bool load_source(const std::string& path, SourceFile& out) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return false;
   // Only regular files: a directory, a device (/dev/zero) or a pipe is "cannot open".
-  struct stat info {};
-  if (fstat(fileno(f), &info) != 0 || !S_ISREG(info.st_mode)) {
-    std::fclose(f);
-    return false;
-  }
+  std::FILE* f = nullptr;
+  if (!base::open_regular_file(path, &f)) return false;
   std::size_t capacity = 64 * 1024;
   std::unique_ptr<char[]> data(new char[capacity]);
   std::size_t size = 0;

@@ -5,6 +5,8 @@
 
 namespace iface::pp {
 
+// A line ends at "\n", "\r\n" or a lone "\r" (as gcc reads headers); a backslash right before
+// a line end joins the two lines, and the line count is kept by newlines put after the joined line.
 std::size_t clean_source(char* data, std::size_t size) {
   char* r = data;
   char* end = data + size;
@@ -12,25 +14,24 @@ std::size_t clean_source(char* data, std::size_t size) {
   while (r < end && *r != '\\' && *r != '\r') ++r;
   char* w = r;
   std::size_t pending = 0;
+  // The length of the line end at `q` (0 when there is none).
+  auto line_end = [end](const char* q) -> std::size_t {
+    if (q >= end) return 0;
+    if (*q == '\n') return 1;
+    if (*q == '\r') return q + 1 < end && q[1] == '\n' ? 2 : 1;
+    return 0;
+  };
   while (r < end) {
     char c = *r;
     if (c == '\\') {
-      if (r + 1 < end && r[1] == '\n') {
-        r += 2;
+      if (std::size_t n = line_end(r + 1)) {
+        r += 1 + n;
         ++pending;
         continue;
       }
-      if (r + 2 < end && r[1] == '\r' && r[2] == '\n') {
-        r += 3;
-        ++pending;
-        continue;
-      }
-    } else if (c == '\r' && r + 1 < end && r[1] == '\n') {
-      ++r;
-      continue;
-    } else if (c == '\n') {
+    } else if (std::size_t n = line_end(r)) {
       *w++ = '\n';
-      ++r;
+      r += n;
       for (; pending > 0; --pending) *w++ = '\n';
       continue;
     }

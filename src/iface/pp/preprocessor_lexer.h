@@ -1,7 +1,7 @@
 // The preprocessing-token scanner over a cleaned text buffer, and the fast line skipper of
-// skipped groups. A buffer is cleaned once when it is loaded (clean_source): carriage
-// returns before newlines are dropped and backslash-newlines are removed, their newlines
-// re-added after the logical line so that later line numbers stay right.
+// skipped groups. A buffer is cleaned once when it is loaded (clean_source): every line end
+// ("\r\n" or a lone "\r" as well as "\n") becomes a newline and backslash-newlines are removed,
+// their newlines re-added after the logical line so that later line numbers stay right.
 #pragma once
 #include <cstddef>
 #include <cstdint>

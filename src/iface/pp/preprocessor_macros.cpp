@@ -10,14 +10,14 @@ std::uint32_t symbol_hash(std::string_view name) {
   return h;
 }
 
-SymbolTable::SymbolTable() { std::memset(heads_, 0, sizeof heads_); }
+SymbolTable::SymbolTable() : heads_(initial_symbol_buckets, nullptr) {}
 
 SymbolTable::~SymbolTable() { clear(); }
 
 Symbol* SymbolTable::find(std::string_view name) const { return find(name, symbol_hash(name)); }
 
 Symbol* SymbolTable::find(std::string_view name, std::uint32_t hash) const {
-  for (Symbol* s = heads_[hash % symbol_buckets]; s != nullptr; s = s->next)
+  for (Symbol* s = heads_[hash % heads_.size()]; s != nullptr; s = s->next)
     if (s->hash == hash && s->name == name) return s;
   return nullptr;
 }
@@ -25,7 +25,8 @@ Symbol* SymbolTable::find(std::string_view name, std::uint32_t hash) const {
 Symbol* SymbolTable::insert(std::unique_ptr<Symbol> symbol) {
   Symbol* s = symbol.release();
   s->hash = symbol_hash(s->name);
-  Symbol*& head = heads_[s->hash % symbol_buckets];
+  if (count_ + 1 > 2 * heads_.size()) grow();
+  Symbol*& head = head_of(s->hash);
   s->prev = nullptr;
   s->next = head;
   if (head != nullptr) head->prev = s;
@@ -35,13 +36,29 @@ Symbol* SymbolTable::insert(std::unique_ptr<Symbol> symbol) {
 }
 
 std::unique_ptr<Symbol> SymbolTable::unlink(Symbol* s) {
-  Symbol*& head = heads_[s->hash % symbol_buckets];
+  Symbol*& head = head_of(s->hash);
   if (s->prev != nullptr) s->prev->next = s->next;
   else head = s->next;
   if (s->next != nullptr) s->next->prev = s->prev;
   s->prev = s->next = nullptr;
   --count_;
   return std::unique_ptr<Symbol>(s);
+}
+
+void SymbolTable::grow() {
+  std::vector<Symbol*> old(heads_.size() * 2 + 1, nullptr);
+  old.swap(heads_);
+  for (Symbol* chain : old) {
+    for (Symbol* s = chain; s != nullptr;) {
+      Symbol* next = s->next;
+      Symbol*& head = head_of(s->hash);
+      s->prev = nullptr;
+      s->next = head;
+      if (head != nullptr) head->prev = s;
+      head = s;
+      s = next;
+    }
+  }
 }
 
 void SymbolTable::clear() {

@@ -1,5 +1,6 @@
-// The preprocessor's symbol table: 1403 buckets of doubly linked entries, the special
-// symbols and the user macros with their pre-scanned bodies.
+// The preprocessor's symbol table: buckets of doubly linked entries (1403 at the start, doubled
+// whenever the entries outnumber them twice, so that a lookup stays short however many macros a
+// run defines), the special symbols and the user macros with their pre-scanned bodies.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -21,6 +22,7 @@ enum class SymbolKind : std::uint8_t {
   Constant = 17,
   Macro = 18,
   Defined = 20,
+  Feature = 21,  // __has_include ... __has_cpp_attribute: `constant` is the FeatureOperator
 };
 
 struct Symbol {
@@ -43,7 +45,7 @@ struct Symbol {
   bool function_like() const { return params >= 0; }
 };
 
-inline constexpr std::size_t symbol_buckets = 1403;
+inline constexpr std::size_t initial_symbol_buckets = 1403;
 
 std::uint32_t symbol_hash(std::string_view name);
 
@@ -65,8 +67,8 @@ class SymbolTable {
   template <class Pred>
   std::vector<std::unique_ptr<Symbol>> unlink_if(Pred drop) {
     std::vector<std::unique_ptr<Symbol>> removed;
-    for (Symbol*& head : heads_) {
-      for (Symbol* s = head; s != nullptr;) {
+    for (std::size_t b = 0; b < heads_.size(); ++b) {
+      for (Symbol* s = heads_[b]; s != nullptr;) {
         Symbol* next = s->next;
         if (drop(*s)) removed.push_back(unlink(s));
         s = next;
@@ -76,9 +78,14 @@ class SymbolTable {
   }
   void clear();
   std::size_t size() const { return count_; }
+  std::size_t bucket_count() const { return heads_.size(); }
 
  private:
-  Symbol* heads_[symbol_buckets];
+  Symbol*& head_of(std::uint32_t hash) { return heads_[hash % heads_.size()]; }
+  // Doubles the buckets and relinks every entry.
+  void grow();
+
+  std::vector<Symbol*> heads_;
   std::size_t count_ = 0;
 };
 

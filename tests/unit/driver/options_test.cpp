@@ -75,7 +75,25 @@ TEST(OptionMatching, AmbiguousAndUnknown) {
   expect_refused({"s", "i", "r", "-NO"}, "Ambiguous option, -NO");
   expect_refused({"s", "i", "r", "-INCLX=a"}, "Unknown option, -INCLX=a");
   expect_refused({"s", "i", "r", "-"}, "Unknown option, -");
-  expect_refused({"s", "i", "r", "/NOSUCH"}, "Unknown option, /NOSUCH");
+  expect_refused({"s", "i", "r", "-NOSUCH"}, "Unknown option, -NOSUCH");
+}
+
+// On POSIX '/' starts absolute paths too: it starts an option only when an option name or an
+// abbreviation of one follows.
+TEST(OptionMatching, SlashIsAnOptionOnlyBeforeAnOptionName) {
+  Decoded result = decode({"/abs/dir/x.pts", "/usr/include/a.h,/abs/b.h", "/abs/out/r", "/INC=/abs/inc", "/nol"});
+  ASSERT_TRUE(result.ok) << result.messages;
+  EXPECT_EQ(driver::script_file(), "/abs/dir/x.pts");
+  EXPECT_EQ(driver::interface_files(), (std::vector<std::string>{"/usr/include/a.h", "/abs/b.h"}));
+  EXPECT_EQ(driver::root_name(), "/abs/out/r");
+  EXPECT_EQ(driver::include_dirs(), (std::vector<std::string>{"/abs/inc"}));
+  EXPECT_EQ(driver::log_enabled(), 0);
+  // A name up to '=' that abbreviates an option reads as that option; "/INCL/x.h" is a path.
+  expect_refused({"s", "i", "r", "/IN=x"}, "Ambiguous option, /IN=x");
+  expect_refused({"s", "i", "r", "/INCL/x.h"}, "Too many arguments invalid argument, /INCL/x.h");
+  // Anything else after '/' is a path: here a fourth positional argument.
+  expect_refused({"s", "i", "r", "/NOSUCH"}, "Too many arguments invalid argument, /NOSUCH");
+  expect_refused({"s", "i", "r", "/"}, "Too many arguments invalid argument, /");
 }
 
 TEST(OptionValues, ListsAndRepetition) {

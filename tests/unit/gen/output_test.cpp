@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -89,6 +90,19 @@ TEST(GenCPath, BackslashesDoubledUnlessThePathIsAbsoluteOrEmpty) {
   EXPECT_EQ(gen_c_path("/usr/a\\b"), "/usr/a\\b");
   EXPECT_EQ(gen_c_path("relative/path"), "relative/path");
   EXPECT_EQ(gen_c_path(""), "");
+}
+
+// A generated file whose writing failed (a full disk) must not pass as written: closing it is
+// fatal "fclose", status 7.
+TEST_F(GenOutputTest, AWriteErrorIsFatalWhenTheFileIsClosed) {
+  EXPECT_EXIT(
+      {
+        gen_open("/dev/full");
+        for (int i = 0; i < 1000; ++i) gen_line("int a_rather_long_line_to_fill_the_buffer;");
+        gen_close();
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(7), "FATAL ERROR on 'fclose'");
 }
 
 }  // namespace

@@ -45,10 +45,16 @@ TEST(SyntaxErrorCode, KeywordsWithIrregularCodes) {
   EXPECT_EQ(code_of(TOK_TIMEOUT), "UNEXPTOUT");
 }
 
-TEST(SyntaxErrorCode, VirtualKeywordsHaveNoEntry) {
-  EXPECT_EQ(code_of(TOK_VIRTUALCALLBACK), "(none)");
-  EXPECT_EQ(code_of(TOK_VIRTUALPROCSEND), "(none)");
+TEST(SyntaxErrorCode, VirtualKeywordsHaveTheirOwnRows) {
+  EXPECT_EQ(code_of(TOK_VIRTUALCALLBACK), "UNEXPVCBK");
+  EXPECT_EQ(code_of(TOK_VIRTUALPROCSEND), "UNEXPVPSD");
+  // The end of the file is reported by the parser itself ("UNEXPTEOF"), not through this table.
   EXPECT_EQ(code_of(0), "(none)");
+}
+
+// A token without a row would turn a user's mistake into "STXNOMESS ... Ask for maintenance help".
+TEST(SyntaxErrorCode, EveryTokenOfTheGrammarHasARow) {
+  for (int token = TOK_EOL; token <= TOK_WITH; ++token) EXPECT_NE(code_of(token), "(none)") << "token " << token;
 }
 
 }  // namespace

@@ -149,11 +149,55 @@ TEST_F(PpDirective, DefinedAndTheMachineAndLintForms) {
   EXPECT_EQ(squeeze(run("defined(N)\n")), "defined(N)");
 }
 
-TEST_F(PpDirective, HostCompilerOperatorsAreOrdinaryNames) {
-  EXPECT_EQ(squeeze(run("#if defined __has_include\nhas\n#else\nnone\n#endif\n")), "none");
+// The feature-test operators answer as the host compiler that the definitions name: without
+// __GNUC__ (no GCC-compatible compiler) builtins and attributes are absent.
+TEST_F(PpDirective, FeatureOperatorsExistAndAnswerForTheHostCompiler) {
+  const char* probe =
+      "#if defined __has_include && defined(__has_builtin) && defined __has_attribute\nall\n#endif\n"
+      "#ifdef __has_cpp_attribute\ncpp\n#endif\n"
+      "#if __has_builtin(__builtin_expect)\nexpect\n#endif\n"
+      "#if __has_builtin(__is_same)\nsame\n#endif\n"
+      "#if __has_builtin(__builtin_bit_cast)\nbitcast\n#endif\n"
+      "#if __has_attribute(__unused__) && __has_attribute(gnu::packed)\nunused\n#endif\n"
+      "#if __has_attribute(no_such_thing)\nnosuch\n#endif\n"
+      "#if __has_cpp_attribute(nodiscard) >= 201603L\nnodiscard\n#endif\n";
+  EXPECT_EQ(squeeze(run(probe)), "all cpp");
   EXPECT_EQ(codes(), "");
-  EXPECT_EQ(squeeze(run("#if __has_include(<stdio.h>)\nyes\n#else\nno\n#endif\n")), "no");
-  EXPECT_EQ(codes(), "ERRAFTEND");
+  run("#define __GNUC__ 10\n");
+  EXPECT_EQ(squeeze(run(probe)), "all cpp expect unused");
+  run("#define __cplusplus 201703L\n");
+  EXPECT_EQ(squeeze(run(probe)), "all cpp expect same unused nodiscard");
+  run("#undef __GNUC__\n#define __GNUC__ 12\n");
+  EXPECT_EQ(squeeze(run(probe)), "all cpp expect same bitcast unused nodiscard");
+  EXPECT_EQ(codes(), "");
+  // Through a macro, as libstdc++ writes them.
+  EXPECT_EQ(squeeze(run("#define HAS(B) __has_builtin(B)\n#if HAS(__builtin_launder)\nlaunder\n#endif\n")), "launder");
+  // Outside a condition the operator is a plain name.
+  EXPECT_EQ(squeeze(run("__has_builtin(x)\n")), "__has_builtin(x)");
+  // A missing operand is a syntax error of the condition.
+  run("#if __has_builtin\n#endif\n");
+  EXPECT_EQ(codes().substr(0, 9), "SYNTAXERR");
+}
+
+TEST_F(PpDirective, HasIncludeLooksInTheIncludeChain) {
+  write("inc/present.h", "");
+  write("inc/next/twice.h", "");
+  write("inc/twice.h",
+        "#if __has_include_next(<twice.h>)\nnext_found\n#endif\n"
+        "#if __has_include_next(<present.h>)\nnext_wrong\n#endif\n");
+  write("local.h", "");
+  iface::PreprocessorStart s;
+  s.include_dirs = {dir() + "/inc", dir() + "/inc/next"};
+  start(s);
+  std::string main = write("main.h",
+                           "#if __has_include(<present.h>) && __has_include(\"local.h\")\nboth\n#endif\n"
+                           "#if __has_include(<absent.h>)\nabsent\n#endif\n"
+                           "#define HEADER <present.h>\n#if __has_include(HEADER)\nby_macro\n#endif\n"
+                           "#include <twice.h>\n");
+  std::string out = include(main);
+  for (const char* found : {"both", "by_macro", "next_found"}) EXPECT_NE(out.find(found), std::string::npos) << found;
+  for (const char* absent : {"absent", "next_wrong"}) EXPECT_EQ(out.find(absent), std::string::npos) << absent;
+  EXPECT_EQ(codes(), "");
 }
 
 TEST_F(PpDirective, CharUnsignedChangesCharacterConstants) {

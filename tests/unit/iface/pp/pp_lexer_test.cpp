@@ -23,7 +23,11 @@ TEST(PpLexer, CleaningKeepsLineNumbers) {
   EXPECT_EQ(cleaned("a\\\nb\nc\n"), "ab\n\nc\n");
   EXPECT_EQ(cleaned("a\\\r\nb\\\nc\nd"), "abc\n\n\nd");
   EXPECT_EQ(cleaned("x\r\ny\r\n"), "x\ny\n");
-  EXPECT_EQ(cleaned("lone\rcr\n"), "lone\rcr\n");
+  // A lone carriage return ends a line, as gcc reads headers; before a newline it is dropped.
+  EXPECT_EQ(cleaned("lone\rcr\n"), "lone\ncr\n");
+  EXPECT_EQ(cleaned("#define A 1\rint a;\r"), "#define A 1\nint a;\n");
+  EXPECT_EQ(cleaned("a\\\rb\rc"), "ab\n\nc");
+  EXPECT_EQ(cleaned("\r\r\n\n"), "\n\n\n");
   EXPECT_EQ(cleaned("end\\\n"), "end\n");
   EXPECT_EQ(cleaned("back\\slash\n"), "back\\slash\n");
 }

@@ -41,6 +41,10 @@ class AnalysisTest : public ::testing::Test {
   // Parses and analyses `script` (named "t.pts"); the messages of both go to messages().
   const AnalysisResult& analyse(const std::string& script, const AnalysisParameters& parameters = {}) {
     ::testing::internal::CaptureStderr();
+    // A test may analyse several scripts: the previous tree and files go first.
+    script::release_tree(parsed_.root);
+    script::release_files(parsed_.files);
+    parsed_.root = nullptr;
     parsed_ = script::parse_script_text("t.pts", script, {}, true);
     EXPECT_EQ(diag::error_count(), 0) << "the script does not parse";
     parameters_ = parameters;

@@ -32,7 +32,7 @@ inline constexpr std::size_t max_expansion_tokens = std::size_t{1} << 24;
 // Argument tokens that the open macro calls may hold at once. A call inside an argument copies
 // what follows it at each level ("P(P(P(...)))"), so deep nesting would cost the product of the
 // depth and the length; past this many the expansion stops with "NBRECURSI".
-inline constexpr std::size_t max_live_argument_tokens = std::size_t{1} << 21;
+inline constexpr std::size_t max_live_argument_tokens = std::size_t{1} << 20;
 
 enum class LevelKind : std::uint8_t { File, String, Alias, Init };
 

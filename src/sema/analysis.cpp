@@ -7,14 +7,14 @@
 
 #include "iface/query/anc_session.h"
 #include "script/tree_view.h"
-#include "sema/communication.h"
+#include "sema/declarations/communication.h"
 #include "sema/context.h"
-#include "sema/declarations.h"
-#include "sema/instances.h"
+#include "sema/declarations/declarations.h"
+#include "sema/scenarios/instances.h"
 #include "sema/node_report.h"
 #include "sema/notices.h"
-#include "sema/scenarios.h"
-#include "sema/trigger_socket.h"
+#include "sema/scenarios/scenarios.h"
+#include "sema/declarations/trigger_socket.h"
 
 namespace sema {
 

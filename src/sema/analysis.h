@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sema/model.h"
+#include "sema/model/model.h"
 #include "script/source_files.h"
 #include "script/syntax_tree.h"
 

@@ -6,7 +6,7 @@
 
 #include "sema/analysis.h"
 #include "sema/lookup.h"
-#include "sema/model.h"
+#include "sema/model/model.h"
 
 namespace sema {
 

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "sema/model.h"
+#include "sema/model/model.h"
 
 namespace sema {
 

@@ -5,7 +5,7 @@
 
 #include "diag/report.h"
 #include "script/syntax_tree.h"
-#include "sema/model.h"
+#include "sema/model/model.h"
 
 namespace sema {
 

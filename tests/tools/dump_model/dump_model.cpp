@@ -51,7 +51,7 @@
 #include "driver/semantic_phase.h"
 #include "script/parse_script.h"
 #include "sema/analysis.h"
-#include "sema/model_dump.h"
+#include "sema/model/model_dump.h"
 
 int main(int argc, char** argv) {
   diag::install_quiet_message_handler();

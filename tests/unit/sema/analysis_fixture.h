@@ -13,7 +13,7 @@
 #include "iface/query/anc_session.h"
 #include "script/parse_script.h"
 #include "sema/analysis.h"
-#include "sema/model.h"
+#include "sema/model/model.h"
 
 namespace sema::test {
 

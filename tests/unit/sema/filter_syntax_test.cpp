@@ -1,5 +1,5 @@
 // The execution-filter syntax: letters joined by '+', negated by '~'.
-#include "sema/filter_syntax.h"
+#include "sema/statements/filter_syntax.h"
 
 #include <gtest/gtest.h>
 

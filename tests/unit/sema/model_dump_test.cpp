@@ -1,6 +1,6 @@
 // The text form of the model (what dump_model prints): scope nesting and headers, entry lines,
 // record fields, references, the function list, and a tree too deep for a recursive printer.
-#include "sema/model_dump.h"
+#include "sema/model/model_dump.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The semantic model's operations: insertion orders, kind checks, typed records, and a model deep
 // enough that freeing it recursively would overflow the stack.
-#include "sema/model.h"
+#include "sema/model/model.h"
 
 #include <gtest/gtest.h>
 

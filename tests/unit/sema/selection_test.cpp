@@ -1,5 +1,5 @@
 // The family and scenario tests of the command line's selection options, rule by rule.
-#include "sema/selection.h"
+#include "sema/scenarios/selection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "sema/procedures.h"
+#include "sema/scenarios/procedures.h"
 
 #include <string>
 
@@ -9,7 +9,7 @@
 #include "script/tree_view.h"
 #include "sema/lookup.h"
 #include "sema/node_report.h"
-#include "sema/statement_list.h"
+#include "sema/statements/statement_list.h"
 
 namespace sema {
 

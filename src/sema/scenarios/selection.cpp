@@ -1,4 +1,4 @@
-#include "sema/selection.h"
+#include "sema/scenarios/selection.h"
 
 #include <algorithm>
 

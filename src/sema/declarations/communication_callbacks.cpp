@@ -5,10 +5,10 @@
 
 #include "iface/query/anc_session.h"
 #include "script/tree_view.h"
-#include "sema/communication.h"
+#include "sema/declarations/communication.h"
 #include "sema/lookup.h"
 #include "sema/node_report.h"
-#include "sema/statement_list.h"
+#include "sema/statements/statement_list.h"
 
 namespace sema {
 

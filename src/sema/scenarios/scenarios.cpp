@@ -1,4 +1,4 @@
-#include "sema/scenarios.h"
+#include "sema/scenarios/scenarios.h"
 
 #include <cerrno>
 #include <climits>
@@ -10,10 +10,10 @@
 
 #include "diag/report.h"
 #include "script/tree_view.h"
-#include "sema/blocks.h"
+#include "sema/scenarios/blocks.h"
 #include "sema/node_report.h"
-#include "sema/selection.h"
-#include "sema/statement_list.h"
+#include "sema/scenarios/selection.h"
+#include "sema/statements/statement_list.h"
 
 namespace sema {
 

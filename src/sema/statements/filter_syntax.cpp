@@ -1,4 +1,4 @@
-#include "sema/filter_syntax.h"
+#include "sema/statements/filter_syntax.h"
 
 namespace sema {
 

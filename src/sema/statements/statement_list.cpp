@@ -1,12 +1,12 @@
-#include "sema/statement_list.h"
+#include "sema/statements/statement_list.h"
 
 #include <string>
 
 #include "diag/report.h"
 #include "script/tree_view.h"
-#include "sema/filter_syntax.h"
-#include "sema/instances.h"
-#include "sema/native_lines.h"
+#include "sema/statements/filter_syntax.h"
+#include "sema/scenarios/instances.h"
+#include "sema/statements/native_lines.h"
 #include "sema/node_report.h"
 
 namespace sema {

@@ -3,7 +3,7 @@
 #pragma once
 #include "script/syntax_tree.h"
 #include "sema/context.h"
-#include "sema/model.h"
+#include "sema/model/model.h"
 
 namespace sema {
 

@@ -1,13 +1,13 @@
-#include "sema/instances.h"
+#include "sema/scenarios/instances.h"
 
 #include <string>
 
 #include "diag/report.h"
 #include "script/tree_view.h"
-#include "sema/declarations.h"
+#include "sema/declarations/declarations.h"
 #include "sema/lookup.h"
 #include "sema/node_report.h"
-#include "sema/statement_list.h"
+#include "sema/statements/statement_list.h"
 
 namespace sema {
 

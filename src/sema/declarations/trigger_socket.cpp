@@ -1,6 +1,6 @@
-#include "sema/trigger_socket.h"
+#include "sema/declarations/trigger_socket.h"
 
-#include "sema/communication.h"
+#include "sema/declarations/communication.h"
 
 namespace sema {
 

@@ -4,7 +4,7 @@
 #include "iface/query/anc_names.h"
 #include "iface/query/anc_session.h"
 #include "script/tree_view.h"
-#include "sema/communication.h"
+#include "sema/declarations/communication.h"
 #include "sema/lookup.h"
 #include "sema/node_report.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "sema/model.h"
+#include "sema/model/model.h"
 
 namespace sema {
 

@@ -1,4 +1,4 @@
-#include "sema/native_lines.h"
+#include "sema/statements/native_lines.h"
 
 #include <algorithm>
 #include <string>

@@ -1,12 +1,12 @@
-#include "sema/blocks.h"
+#include "sema/scenarios/blocks.h"
 
 #include <string>
 
 #include "diag/report.h"
 #include "script/tree_view.h"
 #include "sema/node_report.h"
-#include "sema/procedures.h"
-#include "sema/statement_list.h"
+#include "sema/scenarios/procedures.h"
+#include "sema/statements/statement_list.h"
 
 namespace sema {
 

@@ -12,7 +12,7 @@
 
 #include "script/syntax_tree.h"
 #include "sema/context.h"
-#include "sema/model.h"
+#include "sema/model/model.h"
 
 namespace sema {
 

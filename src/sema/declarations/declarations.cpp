@@ -1,13 +1,13 @@
-#include "sema/declarations.h"
+#include "sema/declarations/declarations.h"
 
 #include <array>
 #include <cstddef>
 
 #include "script/tree_view.h"
-#include "sema/communication.h"
-#include "sema/instances.h"
-#include "sema/native_lines.h"
-#include "sema/procedures.h"
+#include "sema/declarations/communication.h"
+#include "sema/scenarios/instances.h"
+#include "sema/statements/native_lines.h"
+#include "sema/scenarios/procedures.h"
 
 namespace sema {
 

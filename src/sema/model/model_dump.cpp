@@ -1,4 +1,4 @@
-#include "sema/model_dump.h"
+#include "sema/model/model_dump.h"
 
 #include <string_view>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "sema/model.h"
+#include "sema/model/model.h"
 
 #include <cstdlib>
 #include <string>

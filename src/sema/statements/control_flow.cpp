@@ -1,0 +1,10 @@
+// Not checked yet: accepted as written, nothing recorded (filled in by the statement work).
+#include "sema/statements/statement_handlers.h"
+
+namespace sema {
+
+void analyse_if(AnalysisContext&, const script::SyntaxNode*, Scope*, const ExecutionFilter&) {}
+void analyse_while(AnalysisContext&, const script::SyntaxNode*, Scope*, const ExecutionFilter&) {}
+void analyse_case(AnalysisContext&, const script::SyntaxNode*, Scope*, const ExecutionFilter&) {}
+
+}  // namespace sema

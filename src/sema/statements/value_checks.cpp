@@ -1,0 +1,9 @@
+// Not checked yet: accepted as written, nothing recorded (filled in by the statement work).
+#include "sema/statements/statement_handlers.h"
+
+namespace sema {
+
+void analyse_var(AnalysisContext&, const script::SyntaxNode*, Scope*, const ExecutionFilter&) {}
+void analyse_def_message(AnalysisContext&, const script::SyntaxNode*, Scope*, const ExecutionFilter&) {}
+
+}  // namespace sema

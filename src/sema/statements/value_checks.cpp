@@ -1,9 +1,15 @@
 // Not checked yet: accepted as written, nothing recorded (filled in by the statement work).
+#include "sema/statements/value_checks.h"
+
 #include "sema/statements/statement_handlers.h"
 
 namespace sema {
 
 void analyse_var(AnalysisContext&, const script::SyntaxNode*, Scope*, const ExecutionFilter&) {}
 void analyse_def_message(AnalysisContext&, const script::SyntaxNode*, Scope*, const ExecutionFilter&) {}
+
+Entry* reference_checks_of(AnalysisContext&, Entry* event_variable, const script::SyntaxNode*) {
+  return record_of<EventVariableRecord>(event_variable).reference_checks;
+}
 
 }  // namespace sema

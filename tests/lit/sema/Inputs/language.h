@@ -44,6 +44,10 @@ extern int state;
 extern int answer;
 
 typedef struct {
+  int code;
+} failure_t;
+
+typedef struct {
   int x;
   int y;
 } inner_t;

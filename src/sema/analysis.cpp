@@ -79,7 +79,7 @@ AnalysisResult analyse_script(const script::SyntaxNode* root, const script::Sour
   analyse_declarations(context, declarations, context.model.global());
   check_callback_message_types(context);
   analyse_scenario_level(context, script::root_level(root));
-  report_final_notices(context);
+  report_statement_notices(context);
 
   result.instance_mode = context.state.instance_mode;
   result.chosen_instance = context.state.chosen_instance;

@@ -15,7 +15,7 @@ void report_ignored(diag::Code code, int count) {
 
 }  // namespace
 
-void report_final_notices(AnalysisContext& context) {
+void report_statement_notices(AnalysisContext& context) {
   const AnalysisState& state = context.state;
   report_ignored(diag::Code::IGNEDTRON, state.ignored_trace_on);
   report_ignored(diag::Code::IGNEDTROF, state.ignored_trace_off);

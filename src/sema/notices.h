@@ -7,6 +7,6 @@ namespace sema {
 // "IGNEDTRON", "IGNEDTROF", "IGNEDFTRC" for trace statements dropped because of the trace level;
 // "NOPROCCAL" for each procedure that nothing calls; "NODEFMESS" when WAITTILs were analysed and
 // no DEF_MESSAGE was.
-void report_final_notices(AnalysisContext& context);
+void report_statement_notices(AnalysisContext& context);
 
 }  // namespace sema

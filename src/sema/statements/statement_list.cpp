@@ -3,6 +3,7 @@
 #include <string>
 
 #include "diag/report.h"
+#include "iface/query/format.h"
 #include "script/tree_view.h"
 #include "sema/statements/filter_syntax.h"
 #include "sema/scenarios/instances.h"
@@ -87,6 +88,8 @@ void analyse_body(AnalysisContext& context, const SyntaxNode* first_list, Scope*
   bool outer_instructions_seen = state.instructions_seen;
   state.scope_name.assign(scope_name);
   state.instructions_seen = false;
+  // A FORMAT holds from its statement to the end of its body: each body has a format level.
+  ++state.format_level;
   for (const SyntaxNode* list : script::body_lists(first_list)) {
     bool declarations = list->kind == script::DeclarationList;
     const SyntaxNode* restriction = script::body_restriction(list);
@@ -105,6 +108,8 @@ void analyse_body(AnalysisContext& context, const SyntaxNode* first_list, Scope*
     if (!declarations) state.instructions_seen = true;
   }
   end_native_run(context);
+  iface::anc_drop_formats(state.format_level);
+  --state.format_level;
   state.scope_name = std::move(outer_name);
   state.instructions_seen = outer_instructions_seen;
 }

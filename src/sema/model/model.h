@@ -204,6 +204,9 @@ struct EventVariableRecord {
   bool used = false;
   Entry* reference_checks = nullptr;  // "EV=qlx_msgrcv" checks, built once on first SEND/DEF_MESSAGE
   std::vector<Entry*> definitions;    // its DEF_MESSAGE entries (45), in order
+  // The reference checks were asked for once (built, or reported as impossible): later SENDs and
+  // DEF_MESSAGEs take the kept entry, or go on without it, and report nothing again.
+  bool reference_checks_tried = false;
 };
 
 // CALLBACK, VIRTUALCALLBACK, PROCSEND, VIRTUALPROCSEND and the generated TRIGGER callback.
@@ -264,6 +267,8 @@ struct CheckRecord {              // an INIT/EV/receive check node recorded as a
   long long low = 0, high = 0;
   int display_base = 0;
   std::string value_text, low_text, high_text;
+  bool whole = false;             // part of an aggregate compared as a whole (no per-field type check)
+  int selected_member = 0;        // a union opened by a named member: its 0-based position
 };
 
 struct WaittilRecord {
@@ -278,6 +283,7 @@ struct DefMessageRecord {
   Entry* event_variable = nullptr;
   int number = 0;
   bool procedures_analysed = false;
+  Entry* counterpart = nullptr;   // 44: its definition 45 in the message's list; 45: its DEF_MESSAGE 44
 };
 
 struct SendRecord {

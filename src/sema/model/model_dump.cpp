@@ -98,6 +98,7 @@ struct RecordPrinter {
     f.flag("used", r.used);
     f.entry("reference_checks", r.reference_checks);
     f.number("definitions", static_cast<long long>(r.definitions.size()));
+    f.flag("reference_checks_tried", r.reference_checks_tried);
   }
   void operator()(const CallbackRecord& r) const {
     f.entry("message_type", r.message_type);
@@ -146,6 +147,8 @@ struct RecordPrinter {
     f.text("value_text", r.value_text);
     f.text("low_text", r.low_text);
     f.text("high_text", r.high_text);
+    f.flag("whole", r.whole);
+    f.number("selected_member", r.selected_member);
   }
   void operator()(const WaittilRecord& r) const {
     f.text("condition1", r.conditions[0]);
@@ -160,6 +163,7 @@ struct RecordPrinter {
     f.entry("event_variable", r.event_variable);
     f.number("number", r.number);
     f.flag("procedures_analysed", r.procedures_analysed);
+    f.entry("counterpart", r.counterpart);
   }
   void operator()(const SendRecord& r) const {
     f.entry("procsend", r.procsend);

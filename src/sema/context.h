@@ -21,6 +21,8 @@ struct NativeRun {
   int next_line = 0;         // the line the text's next line stands for
 };
 
+struct ListWalk;  // the statement-list walk in progress (statement_list.cpp)
+
 struct AnalysisState {
   std::string scope_name;         // the C scope of the interface analysis for the current list
   int format_level = 1;           // level of anc_set_format / anc_drop_formats
@@ -51,6 +53,9 @@ struct AnalysisState {
   int message_definition_counter = 1;
   int waittil_count = 0;
   int def_message_count = 0;
+
+  // The innermost statement-list walk in progress (its stack of nested lists), or none.
+  ListWalk* list_walk = nullptr;
 };
 
 struct AnalysisContext {

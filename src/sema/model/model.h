@@ -244,6 +244,12 @@ struct CallRecord {
   bool is_procedure = false;
   bool return_variable_generated = false;
   Entry* procedure = nullptr;     // the PROC called, when it is one
+  // A CALL's child scope holds one Value entry (27) per argument, in order, then the return check
+  // (a Value entry marked `return_check`) when a return part is written.
+  std::string matched;            // the name that was matched: the called name after preprocessing
+  bool is_macro = false;          // a macro of the interface files, not a function
+  int variable_class = -1;        // the return variable's class (-1: none written)
+  std::string return_type;        // the function's printed return type ("" for a macro or a PROC)
 };
 
 struct ValueRecord {              // return check, or a PROC argument
@@ -251,11 +257,22 @@ struct ValueRecord {              // return check, or a PROC argument
   int value_class = -1;
   int target_class = -1;
   Entry* parameter = nullptr;
+  // An argument of a C/C++ function: REF (passed by address; `text` is the variable) and the
+  // '@' parts written after it, as written.
+  bool by_reference = false;
+  std::string at_parts[2];
+  // The return check of a CALL: `text` is the expected value ("" when only a variable is
+  // written), `value_class` its class, `target_class` the function's return class.
+  bool return_check = false;
 };
 
 struct ConditionRecord {          // IF, WHILE, CASE
   std::string text;
   int condition_class = -1;
+  // IF: the THEN statements are in the descriptor's child scope; an ELSE part has a second scope
+  // of its own, held here (its parent is the scope of the IF, its owner the IF's descriptor, like
+  // the child scope's). None without ELSE; an empty ELSE part has an empty scope.
+  Scope* else_scope = nullptr;
 };
 
 struct WhenBranchRecord {};

@@ -125,16 +125,25 @@ struct RecordPrinter {
     f.flag("is_procedure", r.is_procedure);
     f.flag("return_variable_generated", r.return_variable_generated);
     f.entry("procedure", r.procedure);
+    f.text("matched", r.matched);
+    f.flag("macro", r.is_macro);
+    f.number("variable_class", r.variable_class);
+    f.text("return_type", r.return_type);
   }
   void operator()(const ValueRecord& r) const {
     f.text("text", r.text);
     f.number("value_class", r.value_class);
     f.number("target_class", r.target_class);
     f.entry("parameter", r.parameter);
+    f.flag("by_reference", r.by_reference);
+    f.text("at1", r.at_parts[0]);
+    f.text("at2", r.at_parts[1]);
+    f.flag("return_check", r.return_check);
   }
   void operator()(const ConditionRecord& r) const {
     f.text("text", r.text);
     f.number("condition_class", r.condition_class);
+    f.scope("else_scope", r.else_scope);
   }
   void operator()(const WhenBranchRecord&) const {}
   void operator()(const CheckRecord& r) const {
@@ -235,16 +244,19 @@ struct Pending {
   int depth;
 };
 
-// The scope a record holds besides the descriptor's child scope, with its header line.
+// The scope a record holds besides the descriptor's child scope, with its header line, and
+// whether it prints after the child scope (an IF's ELSE scope) rather than before it.
 struct RecordScope {
   const char* header = nullptr;
   const Scope* scope = nullptr;
+  bool after_child = false;
 };
 
 RecordScope record_scope(const DescriptorRecord& record) {
   if (const auto* scenario = std::get_if<ScenarioRecord>(&record)) return {"family scope", scenario->family_scope};
   if (const auto* procedure = std::get_if<ProcedureRecord>(&record)) return {"parameter scope", procedure->parameters};
   if (const auto* callback = std::get_if<CallbackRecord>(&record)) return {"parameter scope", callback->parameters};
+  if (const auto* condition = std::get_if<ConditionRecord>(&record)) return {"else scope", condition->else_scope, true};
   return {};
 }
 
@@ -389,12 +401,12 @@ std::string dump_model(const Model& model) {
     if (descriptor == nullptr) continue;
     record_line(out, descriptor, depth + 1);
     // The scopes below the entry print before its next sibling: the record's own scope (a
-    // scenario's FAMILY names, a procedure's parameters) first, then the child scope; the one to
-    // print first is pushed last.
+    // scenario's FAMILY names, a procedure's parameters) first, then the child scope, except an
+    // IF's ELSE scope, which follows its THEN scope; the one to print first is pushed last.
+    RecordScope own = record_scope(descriptor->record);
+    if (own.scope != nullptr && own.after_child) pending.push_back({own.header, own.scope->first, depth + 2});
     if (descriptor->child_scope != nullptr) pending.push_back({"scope", descriptor->child_scope->first, depth + 2});
-    if (RecordScope own = record_scope(descriptor->record); own.scope != nullptr) {
-      pending.push_back({own.header, own.scope->first, depth + 2});
-    }
+    if (own.scope != nullptr && !own.after_child) pending.push_back({own.header, own.scope->first, depth + 2});
   }
   out += "functions\n";
   for (const Entry* entry = model.global()->function_list; entry != nullptr; entry = entry->chain) {

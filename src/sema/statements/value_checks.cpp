@@ -6,7 +6,10 @@
 namespace sema {
 
 void analyse_var(AnalysisContext&, const script::SyntaxNode*, Scope*, const ExecutionFilter&) {}
-void analyse_def_message(AnalysisContext&, const script::SyntaxNode*, Scope*, const ExecutionFilter&) {}
+// Counted for the end notice "NODEFMESS", which WAITTIL statements call for.
+void analyse_def_message(AnalysisContext& context, const script::SyntaxNode*, Scope*, const ExecutionFilter&) {
+  ++context.state.def_message_count;
+}
 
 Entry* reference_checks_of(AnalysisContext&, Entry* event_variable, const script::SyntaxNode*) {
   return record_of<EventVariableRecord>(event_variable).reference_checks;

@@ -195,6 +195,9 @@ struct MessageTypeRecord {
   int number = 0;
   std::string declaration_text;   // the C declaration of the type, when the interface gives one
   int next_event_index = 0;
+  // TRIGGER scripts: the channel "qlx_v1_3_ch_<n>" of "qlx_socket" made by the type's first
+  // TRIGGER line; none for a type that only DEF_TRIGGER declares.
+  Entry* socket_channel = nullptr;
 };
 
 struct EventVariableRecord {
@@ -288,12 +291,26 @@ struct CheckRecord {              // an INIT/EV/receive check node recorded as a
   int selected_member = 0;        // a union opened by a named member: its 0-based position
 };
 
+// A message that a WAITTIL awaits: one MATCHING, MATCHED, NOTMATCHING or NOTMATCHED of its
+// conditions, with the CALLBACK that reads it and where it is polled.
+struct AwaitedMessage {
+  std::string test;               // "MATCHING", "MATCHED", "NOTMATCHING" or "NOTMATCHED"
+  Entry* event_variable = nullptr;
+  Entry* channel = nullptr;       // none: every channel of comm_type is polled
+  Entry* comm_type = nullptr;
+  Entry* callback = nullptr;
+};
+
 struct WaittilRecord {
   std::string conditions[2];
+  // The conditions as the WAIT function tests them: each matching replaced by its runtime test
+  // on the message value's state, "QLX_<test>_1(qlx_msg_<type>[<index>])", or with a channel
+  // "QLX_<test>_2(qlx_msg_<type>[<index>],qlx_state_channel[<comm type number>][<channel number>])".
   std::string prepared[2];
   std::string timeout = "0";
   int number = 0;
-  Entry* waittil = nullptr;       // for the registration: the WAITTIL entry (12)
+  Entry* waittil = nullptr;       // the registration's (a copy of the record): the WAITTIL entry (12)
+  std::vector<AwaitedMessage> awaited;  // in the order of the conditions
 };
 
 struct DefMessageRecord {

@@ -1,5 +1,6 @@
 #include "sema/model/model_dump.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -36,6 +37,12 @@ class Fields {
   void flag(const char* key, bool value) { add(key, value ? "1" : "0"); }
   void entry(const char* key, const Entry* value) { add(key, reference(value)); }
   void scope(const char* key, const Scope* value) { add(key, value != nullptr ? "below" : "none"); }
+  // Several pieces, separated by commas, each already printed.
+  void pieces(const std::string& key, const std::vector<std::string>& values) {
+    std::string joined;
+    for (const std::string& value : values) (joined += joined.empty() ? "" : ",") += value;
+    add(key.c_str(), joined);
+  }
 
  private:
   void add(const char* key, const std::string& value) {
@@ -90,6 +97,7 @@ struct RecordPrinter {
     f.number("number", r.number);
     f.text("declaration_text", r.declaration_text);
     f.number("next_event_index", r.next_event_index);
+    f.entry("socket_channel", r.socket_channel);
   }
   void operator()(const EventVariableRecord& r) const {
     f.entry("message_type", r.message_type);
@@ -167,6 +175,11 @@ struct RecordPrinter {
     f.text("timeout", r.timeout);
     f.number("number", r.number);
     f.entry("waittil", r.waittil);
+    for (std::size_t i = 0; i < r.awaited.size(); ++i) {
+      const AwaitedMessage& a = r.awaited[i];
+      f.pieces("awaited" + std::to_string(i + 1), {a.test, reference(a.event_variable), reference(a.channel),
+                                                     reference(a.comm_type), reference(a.callback)});
+    }
   }
   void operator()(const DefMessageRecord& r) const {
     f.entry("event_variable", r.event_variable);

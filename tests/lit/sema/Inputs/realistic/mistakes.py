@@ -16,7 +16,7 @@ MISTAKES = [
      "    VAR readings, EV=(6..9 => 0, OTHERS => 0)", "E", "BNDOUTARR"),
     ("  DEF_MESSAGE rain_request, INIT=(sensor => SENSOR_RAIN, period_ms => 500, flags => 1)", 1,
      "  DEF_MESSAGE snow_request, INIT=(sensor => SENSOR_RAIN, period_ms => 500, flags => 1)", "E", "UNDECTRGV"),
-    ("  WAITTIL (MATCHING(rain_report), WTIME > 2000)", 1, "  WAITTIL (MATCHING(snow_report), WTIME > 2000)", "E",
+    ("  WAITTIL (MATCHING(rain_report, report_ch), WTIME > 2000)", 1, "  WAITTIL (MATCHING(snow_report, report_ch), WTIME > 2000)", "E",
      "UNKMSGNAM"),
     ("  SEND temp_request ON service_ch", 1, "  SEND temp_request ON spare_ch", "E", "UNKCHANAM"),
     ("  ADD_ID (service_ch, service_link)", 1, "  ADD_ID (service_ch, 7)", "E", "NOIDCONST"),
@@ -37,9 +37,9 @@ MISTAKES = [
     ("      INTERRECV (answer)", 1, "      INTERRECV (peer)", "E", "INCOMPTYP"),
     ('%F+S  PRINT "one of F and S", 1', 1, '%F++S  PRINT "one of F and S", 1', "E", "BADFLTSTX"),
     ('%%~F  PRINT "fast is off", 1', 1, "  ERROR", "W", "NOEXEINST"),
-    ("    VAR last_report.level.raw, FORMAT=int#H16", 1, "    VAR last_report.level.raw, FORMAT=int#Q16", "W",
+    ("    VAR last_report.level.raw, FORMAT=int#H16", 1, "    VAR last_report.level.raw, FORMAT=int#Q16", "E",
      "BASEINCON"),
-    ("    CALL measure_rain", 1, "    CALL measure_rain @ 0", "E", "NORETNFCT"),
+    ("    CALL measure_rain", 1, "    CALL measure_rain () @ 0", "E", "NORETNFCT"),
 ]
 
 

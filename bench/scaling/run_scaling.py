@@ -17,6 +17,8 @@ The cases are the inputs that were quadratic, exponential or crashed:
   includes           n includes of a 100 KB header, under the limit (linear)
   deep-declarator    `int` followed by n '*' and a name
   long-enumerator    an enumerator value of n terms 1 + 1 + ... (refused past 10,000 levels)
+  same-name-scopes   n namespaces that each declare and use the same names (as a script's
+                     scenarios each declare qlx_msgrcv, their timers and parameters)
 """
 import argparse
 import os
@@ -73,6 +75,13 @@ def long_enumerator(work, n):
     return ['declare', 'in.h']
 
 
+def same_name_scopes(work, n):
+    write(os.path.join(work, 'in.h'),
+          ''.join('namespace N%d { int x; struct s { int y; }; int z = sizeof x + sizeof(struct s); }\n' % i
+                  for i in range(n)))
+    return ['declare', 'in.h']
+
+
 CASES = [
     ('nested-arguments', nested_arguments, 25000),
     ('many-macros', many_macros, 50000),
@@ -81,6 +90,7 @@ CASES = [
     ('includes', includes, 50),
     ('deep-declarator', deep_declarator, 50000),
     ('long-enumerator', long_enumerator, 100000),
+    ('same-name-scopes', same_name_scopes, 5000),
 ]
 
 

@@ -42,6 +42,7 @@ sema::AnalysisParameters parameters_from(unsigned char choice, int script_flags)
     parameters.has_instance = true;
     parameters.instance_name = (choice & 64) ? "a" : "nobody";
   }
+  if (choice & 128) parameters.trace_level = 50;  // the circular trace: trace statements recorded
   return parameters;
 }
 

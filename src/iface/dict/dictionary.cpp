@@ -13,6 +13,7 @@ void initialise_dictionary(Dictionary& dictionary, std::string_view name) {
   dictionary.scope_entries.clear();
   dictionary.scope_by_name.clear();
   for (auto& index : dictionary.by_name) index.clear();
+  for (auto& index : dictionary.by_scoped_name) index.clear();
   dictionary.unnamed_namespace_count = 0;
   clear_store(dictionary.types);
   dictionary.base = BaseTypes{};
@@ -48,6 +49,7 @@ SymbolEntry* append_symbol(Dictionary& dictionary, const Declaration& declaratio
   }
   bucket.tail = &entry;
   dictionary.by_name[static_cast<int>(table)][declaration.name].push_back(&entry);
+  dictionary.by_scoped_name[static_cast<int>(table)][ScopedName{declaration.name, declaration.scope}].push_back(&entry);
   return &entry;
 }
 
@@ -55,6 +57,14 @@ const std::vector<SymbolEntry*>& entries_named(const Dictionary& dictionary, Sym
   static const std::vector<SymbolEntry*> none;
   const auto& index = dictionary.by_name[static_cast<int>(table)];
   auto found = index.find(name);
+  return found != index.end() ? found->second : none;
+}
+
+const std::vector<SymbolEntry*>& entries_in_scope(const Dictionary& dictionary, SymbolTable table, const char* name,
+                                                  const TypeDescriptor* scope) {
+  static const std::vector<SymbolEntry*> none;
+  const auto& index = dictionary.by_scoped_name[static_cast<int>(table)];
+  auto found = index.find(ScopedName{name, scope});
   return found != index.end() ? found->second : none;
 }
 

@@ -62,6 +62,18 @@ struct SymbolEntry {
   SymbolTable table = SymbolTable::Ordinary;
 };
 
+// A symbol name (interned) in one scope (null: file level).
+struct ScopedName {
+  const char* name = nullptr;
+  const TypeDescriptor* scope = nullptr;
+  bool operator==(const ScopedName& other) const { return name == other.name && scope == other.scope; }
+};
+struct ScopedNameHash {
+  std::size_t operator()(const ScopedName& key) const {
+    return std::hash<const void*>{}(key.name) * 31 + std::hash<const void*>{}(key.scope);
+  }
+};
+
 struct Bucket {
   SymbolEntry* head = nullptr;
   SymbolEntry* tail = nullptr;
@@ -98,6 +110,11 @@ struct Dictionary {
   // with thousands of scenario scopes finds one without walking a bucket.
   std::unordered_map<std::string_view, TypeDescriptor*> scope_by_name;
   std::array<std::unordered_map<const char*, std::vector<SymbolEntry*>>, kSymbolTableCount> by_name;
+  // The same entries grouped by the scope they are declared in: a script declares the same names
+  // (qlx_msgrcv, timers, parameters) in thousands of scenario scopes, and a lookup or a
+  // redeclaration check must not walk all of them.
+  std::array<std::unordered_map<ScopedName, std::vector<SymbolEntry*>, ScopedNameHash>, kSymbolTableCount>
+      by_scoped_name;
   int unnamed_namespace_count = 0;
 };
 
@@ -121,6 +138,10 @@ SymbolEntry* append_symbol(Dictionary& dictionary, const Declaration& declaratio
 
 // The entries of `name` in `table`, in bucket order (oldest first).
 const std::vector<SymbolEntry*>& entries_named(const Dictionary& dictionary, SymbolTable table, const char* name);
+
+// The entries of `name` in `table` declared in exactly `scope` (null: file level), oldest first.
+const std::vector<SymbolEntry*>& entries_in_scope(const Dictionary& dictionary, SymbolTable table, const char* name,
+                                                  const TypeDescriptor* scope);
 
 // Visits every symbol in generator order: bucket row 0..9, column 0..9, and for each bucket the
 // three tables in turn, each bucket list from head to tail.

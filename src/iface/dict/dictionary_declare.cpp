@@ -97,10 +97,10 @@ FunctionMerge merge_function(SymbolEntry& existing, const Declaration& declarati
 
 SymbolEntry* declare_ordinary(Dictionary& dictionary, const Declaration& declaration, unsigned flags,
                               const SourcePosition& where) {
-  const std::vector<SymbolEntry*>& same_name = entries_named(dictionary, SymbolTable::Ordinary, declaration.name);
+  const std::vector<SymbolEntry*>& same_name =
+      entries_in_scope(dictionary, SymbolTable::Ordinary, declaration.name, declaration.scope);
   NameCategory category = category_of(declaration);
   for (SymbolEntry* existing : same_name) {
-    if (existing->declaration.scope != declaration.scope) continue;
     if (declaration.name == kReservedVariable) {
       existing->declaration.type = declaration.type;
       existing->declaration.file = declaration.file;
@@ -130,8 +130,7 @@ SymbolEntry* declare_ordinary(Dictionary& dictionary, const Declaration& declara
 
 SymbolEntry* declare_tag(Dictionary& dictionary, const Declaration& declaration, unsigned flags,
                          const SourcePosition& where) {
-  for (SymbolEntry* existing : entries_named(dictionary, SymbolTable::Tags, declaration.name)) {
-    if (existing->declaration.scope != declaration.scope) continue;
+  for (SymbolEntry* existing : entries_in_scope(dictionary, SymbolTable::Tags, declaration.name, declaration.scope)) {
     TypeDescriptor* old_type = existing->declaration.type;
     TypeDescriptor* new_type = declaration.type;
     if (old_type == nullptr || new_type == nullptr || old_type->kind != new_type->kind) {
@@ -154,11 +153,8 @@ SymbolEntry* declare_tag(Dictionary& dictionary, const Declaration& declaration,
 
 SymbolEntry* declare_enumerator(Dictionary& dictionary, const Declaration& declaration, unsigned flags,
                                 const SourcePosition& where) {
-  for (SymbolEntry* existing : entries_named(dictionary, SymbolTable::Enumerators, declaration.name)) {
-    if (existing->declaration.scope == declaration.scope) {
-      warn(diag::Code::REDEFSYMB, declaration.name, where);
-      break;
-    }
+  if (!entries_in_scope(dictionary, SymbolTable::Enumerators, declaration.name, declaration.scope).empty()) {
+    warn(diag::Code::REDEFSYMB, declaration.name, where);
   }
   return append_symbol(dictionary, declaration, SymbolTable::Enumerators, flags);
 }
@@ -167,6 +163,11 @@ SymbolEntry* declare_enumerator(Dictionary& dictionary, const Declaration& decla
 SymbolEntry* entry_of_tag(const Dictionary& dictionary, const TypeDescriptor* tag) {
   const char* name = type_name(tag);
   if (name == nullptr) return nullptr;
+  // A tag is declared in its own scope: that group first (a name may be declared in thousands of
+  // scopes), then every entry of the name.
+  for (SymbolEntry* entry : entries_in_scope(dictionary, SymbolTable::Tags, name, tag->scope)) {
+    if (entry->declaration.type == tag) return entry;
+  }
   for (SymbolEntry* entry : entries_named(dictionary, SymbolTable::Tags, name)) {
     if (entry->declaration.type == tag) return entry;
   }

@@ -27,14 +27,41 @@ bool is_own_typedef(const SymbolEntry& entry, const char* name) {
   return alias != nullptr && alias->name == name;
 }
 
-// The matching entry visible at one level; the last one, or the first with `return_first`.
+// The matching entry visible at one level; the last one, or the first with `return_first`. The
+// visible entries are those of the level's own scope (file level for the global context) and of
+// the namespaces its using-directives name: only those groups are searched, and the result is the
+// newest (or oldest) of them by symbol number, as a walk over every entry of the name would find.
 SymbolEntry* match_at_level(const Dictionary& dictionary, SymbolTable table, const char* name,
                             const LookupContext& context, EntryTest test) {
+  bool file_level = context.kind == 0 || context.scope == nullptr;
+  const TypeDescriptor* own = file_level ? nullptr : context.scope;
+  const std::vector<TypeDescriptor*>* used = &dictionary.file_level_using;
+  if (!file_level) {
+    const ScopeInfo* info = scope_info(context.scope);
+    used = info != nullptr ? &info->used_namespaces : nullptr;
+  }
   SymbolEntry* found = nullptr;
-  for (SymbolEntry* entry : entries_named(dictionary, table, name)) {
-    if (!test(*entry, name) || !is_visible(dictionary, entry->declaration, context)) continue;
-    found = entry;
-    if (dictionary.return_first) break;
+  auto consider = [&](const TypeDescriptor* scope) {
+    const std::vector<SymbolEntry*>& group = entries_in_scope(dictionary, table, name, scope);
+    if (dictionary.return_first) {
+      for (SymbolEntry* entry : group) {
+        if (!test(*entry, name)) continue;
+        if (found == nullptr || entry->number < found->number) found = entry;
+        break;
+      }
+      return;
+    }
+    for (auto it = group.rbegin(); it != group.rend(); ++it) {
+      if (!test(**it, name)) continue;
+      if (found == nullptr || (*it)->number > found->number) found = *it;
+      break;
+    }
+  };
+  consider(own);
+  if (used != nullptr) {
+    for (const TypeDescriptor* scope : *used) {
+      if (scope != own) consider(scope);
+    }
   }
   return found;
 }
@@ -132,20 +159,16 @@ SymbolEntry* lookup_tag(const Dictionary& dictionary, TypeKind kind, const char*
 
 SymbolEntry* find_in_scope(const Dictionary& dictionary, SymbolTable table, const char* name,
                            const TypeDescriptor* scope) {
-  SymbolEntry* found = nullptr;
-  for (SymbolEntry* entry : entries_named(dictionary, table, name)) {
-    if (entry->declaration.scope != scope) continue;
-    found = entry;
-    if (dictionary.return_first) break;
-  }
-  return found;
+  const std::vector<SymbolEntry*>& group = entries_in_scope(dictionary, table, name, scope);
+  if (group.empty()) return nullptr;
+  return dictionary.return_first ? group.front() : group.back();
 }
 
 SymbolEntry* find_tag_in_scope(const Dictionary& dictionary, TypeKind kind, const char* name,
                                const TypeDescriptor* scope) {
   SymbolEntry* found = nullptr;
-  for (SymbolEntry* entry : entries_named(dictionary, SymbolTable::Tags, name)) {
-    if (entry->declaration.scope != scope || !tag_test(*entry, name, kind)) continue;
+  for (SymbolEntry* entry : entries_in_scope(dictionary, SymbolTable::Tags, name, scope)) {
+    if (!tag_test(*entry, name, kind)) continue;
     found = entry;
     if (dictionary.return_first) break;
   }

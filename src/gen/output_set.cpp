@@ -58,9 +58,23 @@ void OutputSet::close(std::FILE* file) {
   }
 }
 
+// A name that a rename cannot replace (a directory of that name) is found before any file takes
+// its name, so that the run leaves all of its files or none.
+void OutputSet::check_targets() const {
+  for (const Pending& pending : pending_) {
+    struct stat status {};
+    if (::stat(pending.name.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
+      diag::report_fatal(diag::Code::FICERROPN, pending.name);
+    }
+  }
+}
+
 void OutputSet::commit() {
   for (Pending& pending : pending_) {
     if (pending.file != nullptr) close(pending.file);
+  }
+  check_targets();
+  for (Pending& pending : pending_) {
     if (std::rename(pending.temporary.c_str(), pending.name.c_str()) != 0) {
       diag::report_fatal(diag::Code::FICERROPN, pending.name);
     }

@@ -25,8 +25,9 @@ class OutputSet {
   // Closes a file made by `create`. A write that failed on the way, or while closing, ends the
   // run ("fclose"), which removes every temporary file of the set.
   void close(std::FILE* file);
-  // Gives every closed file its name, in the order they were created. "FICERROPN" with the name
-  // (fatal) when a rename fails.
+  // Closes the files still open and gives every file its name, in the order they were created.
+  // "FICERROPN" with the name (fatal) when a name is taken by a directory (found before any file
+  // is renamed) or when a rename fails.
   void commit();
   // Removes every temporary file (open ones are closed first).
   void discard();
@@ -35,6 +36,8 @@ class OutputSet {
   std::vector<std::string> temporary_names() const;
 
  private:
+  void check_targets() const;
+
   struct Pending {
     std::string name;
     std::string temporary;

@@ -159,6 +159,25 @@ TEST_F(GenOutputTest, AFatalErrorRemovesTheTemporaryFiles) {
   EXPECT_EQ(listing(), "");
 }
 
+// A target name taken by a directory cannot receive its file: found before any file of the set
+// takes its name, so that the run leaves all of its files or none.
+TEST_F(GenOutputTest, ATargetThatIsADirectoryFailsBeforeAnyRename) {
+  fs::create_directories(directory / "second.tsf");
+  EXPECT_EXIT(
+      {
+        OutputSet outputs;
+        GenOutput first;
+        gen_open(outputs, first, path);
+        gen_line(first, "int a;");
+        GenOutput second;
+        gen_open(outputs, second, (directory / "second.tsf").string());
+        gen_line(second, "ED");
+        outputs.commit();
+      },
+      ::testing::ExitedWithCode(7), "FICERROPN");
+  EXPECT_EQ(listing(), "second.tsf");
+}
+
 TEST_F(GenOutputTest, AFileInADirectoryThatDoesNotExistIsFatal) {
   EXPECT_EXIT(
       {

@@ -4,6 +4,11 @@ typedef struct {
   int a;
   int b[3];
 } request_t;
+typedef struct {
+  int code;
+} fault_t;
 extern request_t counter;
 extern int status;
 extern int i;
+extern int conn;
+int compute(int n);

@@ -2,7 +2,9 @@
 // the analysis state. One record per analysis, passed to every analysing function; nothing of it
 // is static, so a process can run several analyses one after the other.
 #pragma once
+#include <cstddef>
 #include <string>
+#include <unordered_map>
 
 #include "sema/analysis.h"
 #include "sema/lookup.h"
@@ -19,6 +21,17 @@ struct NativeRun {
   const char* file = nullptr;
   int line = 0;              // the first line's
   int next_line = 0;         // the line the text's next line stands for
+};
+
+struct ListWalk;  // the statement-list walk in progress (statement_list.cpp)
+// A CALLBACK or PROCSEND found for a message type on a communication type through the message
+// type's base classes (message_routines.cpp), kept with the numbers of routines and message
+// types there were when it was looked for: a later declaration makes it stale.
+struct InheritedRoutine {
+  Entry* routine = nullptr;
+  bool ambiguous = false;
+  std::size_t routines_declared = 0;
+  std::size_t message_types_declared = 0;
 };
 
 struct AnalysisState {
@@ -51,6 +64,11 @@ struct AnalysisState {
   int message_definition_counter = 1;
   int waittil_count = 0;
   int def_message_count = 0;
+
+  // The innermost statement-list walk in progress (its stack of nested lists), or none.
+  ListWalk* list_walk = nullptr;
+  // Routines chosen through base classes, by kind, message type and communication type names.
+  std::unordered_map<std::string, InheritedRoutine> inherited_routines;
 };
 
 struct AnalysisContext {

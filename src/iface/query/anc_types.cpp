@@ -122,7 +122,9 @@ bool types_identical(const TypeDescriptor* a, const TypeDescriptor* b) {
   auto compound = [](const TypeDescriptor* t) {
     return t != nullptr && (t->kind == TypeKind::Struct || t->kind == TypeKind::Union);
   };
-  if (compound(x) && compound(y)) return x == y;
+  // A FORMAT gives a variable a copy of its type's descriptor that shares the type's record: the
+  // copy is the same struct or union.
+  if (compound(x) && compound(y)) return x == y || (x->data != nullptr && x->data == y->data);
   return classes_compatible(type_class_of(x), type_class_of(y)) == 1;
 }
 

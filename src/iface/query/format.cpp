@@ -259,7 +259,7 @@ bool read_as_c_type(const std::string& compacted, std::string_view scope) {
 }  // namespace
 
 void anc_set_format(int level, std::string_view scope, std::string_view variable_expr, std::string_view format_text,
-                    std::string_view file, int line) {
+                    std::string_view file, int line, bool report_redefinition) {
   FormatRequest r{variable_expr, file, line};
   std::size_t hash = format_text.find('#');
   DisplayBaseText display;
@@ -316,7 +316,7 @@ void anc_set_format(int level, std::string_view scope, std::string_view variable
   FormatState& state = the_format_state();
   for (FormatOverride& existing : state.overrides) {
     if (existing.level == level && existing.slot == slot) {
-      report(r, diag::MessageKind::Warning, diag::Code::FORMREDEF, variable_expr);
+      if (report_redefinition) report(r, diag::MessageKind::Warning, diag::Code::FORMREDEF, variable_expr);
       existing.new_type = chosen;
       *slot = chosen;
       return;

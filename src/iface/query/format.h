@@ -42,9 +42,11 @@ DisplayBaseText parse_display_base(std::string_view text);
 // Blanks and tabs dropped except one blank between words, "$" dropped, cut at "#" and at "(".
 std::string compact_format_name(std::string_view text);
 
-// Each override is recorded in the current analysis's FormatState (format_state.h).
+// Each override is recorded in the current analysis's FormatState (format_state.h). A second
+// override of the same slot at the same level replaces the first and is reported ("FORMREDEF")
+// unless `report_redefinition` is false (the compiler's own re-typing of a variable).
 void anc_set_format(int level, std::string_view scope, std::string_view variable_expr, std::string_view format_text,
-                    std::string_view file, int line);
+                    std::string_view file, int line, bool report_redefinition = true);
 // Restores each slot that `level` changed to the override of the nearest level below for that
 // slot, else to the declared type.
 void anc_drop_formats(int level);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -121,26 +122,27 @@ bool check_list(Builder& b, const ExprNode* list) {
     return false;
   }
   if (all_designated && designated) {
-    std::vector<const char*> fields;
+    // A list may hold a hundred thousand items: names are found in a set, and overlapping ranges
+    // between neighbours once the ranges are sorted.
+    std::unordered_set<const char*> fields;
     std::vector<std::pair<int, int>> ranges;
     for (const ExprNode* item = list->items; item != nullptr; item = item->next) {
       if (item->kind != ExprKind::Designated || is_others(designator(item))) continue;
       if (is_field_designator(designator(item))) {
-        if (std::find(fields.begin(), fields.end(), designator(item)->name) != fields.end()) {
+        if (!fields.insert(designator(item)->name).second) {
           error(b, diag::Code::STRFLDALR, list_text);
           return false;
         }
-        fields.push_back(designator(item)->name);
       } else {
         ranges.push_back(index_range(b, designator(item)));
       }
     }
-    for (std::size_t i = 0; i < ranges.size(); ++i)
-      for (std::size_t j = i + 1; j < ranges.size(); ++j)
-        if (ranges[i].first <= ranges[j].second && ranges[j].first <= ranges[i].second) {
-          error(b, diag::Code::COMBNDSEC, list_text);
-          return false;
-        }
+    std::sort(ranges.begin(), ranges.end());
+    for (std::size_t i = 1; i < ranges.size(); ++i)
+      if (ranges[i].first <= ranges[i - 1].second) {
+        error(b, diag::Code::COMBNDSEC, list_text);
+        return false;
+      }
   }
   for (const ExprNode* item = list->items; item != nullptr; item = item->next)
     if (!check_shape(b, item, list_text)) return false;
@@ -371,7 +373,47 @@ void walk_union(Builder& b, const char* name, const TypeDescriptor* type, const 
   add(b, kCheckUnionEnd, name, whole);
 }
 
-void walk_designated_struct(Builder& b, const std::vector<const Member*>& members, const ExprNode* list, bool whole) {
+// The struct/class that a base-class entry names, through typedefs, qualifiers and template
+// instances; null when it is none.
+const TypeDescriptor* base_class_type(const BaseClass& base) {
+  const TypeDescriptor* t = strip_to_object_type(base.type);
+  if (const InstanceData* instance = instance_data(t); instance != nullptr && instance->instantiated != nullptr)
+    t = strip_to_object_type(instance->instantiated);
+  return t != nullptr && t->kind == TypeKind::Struct ? t : nullptr;
+}
+
+// Whether `field` (interned) names a data member of the struct/class or of one of its base
+// classes, at any depth. The bases are visited from a work list, not by recursion.
+bool names_member_or_inherited(const TypeDescriptor* type, const char* field) {
+  std::vector<const TypeDescriptor*> pending{type};
+  while (!pending.empty()) {
+    const TypeDescriptor* t = pending.back();
+    pending.pop_back();
+    for (const Member* member : data_members(t))
+      if (member->name == field) return true;
+    for (const BaseClass& base : compound_data(t)->bases)
+      if (const TypeDescriptor* base_type = base_class_type(base)) pending.push_back(base_type);
+  }
+  return false;
+}
+
+void walk_struct(Builder& b, const char* name, const TypeDescriptor* type, const ExprNode* value, bool whole,
+                 bool base_part);
+
+// The base-class parts of a struct/class, in declaration order, each walked with the same value
+// as the class itself: a designated list gives each part the items that name its members (and
+// OTHERS), a single value is compared with every part.
+void walk_base_parts(Builder& b, const TypeDescriptor* type, const ExprNode* value, bool whole) {
+  for (const BaseClass& base : compound_data(type)->bases) {
+    const TypeDescriptor* base_type = base_class_type(base);
+    if (base_type == nullptr) continue;
+    walk_struct(b, compound_data(base_type)->name, base_type, value, whole, true);
+  }
+}
+
+// `base_part`: the list is that of a derived class, whose own walk has checked the designators.
+void walk_designated_struct(Builder& b, const TypeDescriptor* type, const std::vector<const Member*>& members,
+                            const ExprNode* list, bool whole, bool base_part) {
   const ExprNode* others = nullptr;
   for (const ExprNode* item = list->items; item != nullptr; item = item->next) {
     if (item->kind != ExprKind::Designated) continue;
@@ -379,11 +421,15 @@ void walk_designated_struct(Builder& b, const std::vector<const Member*>& member
       others = item;
       continue;
     }
+    if (base_part) continue;
     bool known = false;
     for (const Member* member : members)
       if (designates_field(item, member->name)) known = true;
+    if (!known && is_field_designator(designator(item)) && !compound_data(type)->bases.empty())
+      known = names_member_or_inherited(type, designator(item)->name);
     if (!known) warning(b, diag::Code::CHAMPINCO, text_of(item));
   }
+  walk_base_parts(b, type, list, whole);
   for (const Member* member : members) {
     const ExprNode* chosen = nullptr;
     for (const ExprNode* item = list->items; item != nullptr && chosen == nullptr; item = item->next)
@@ -422,19 +468,24 @@ void walk_positional_struct(Builder& b, const TypeDescriptor* type, const std::v
   if (item->kind != ExprKind::Empty) walk(b, members[next]->name, members[next]->type, item, whole);
 }
 
-void walk_struct(Builder& b, const char* name, const TypeDescriptor* type, const ExprNode* value, bool whole) {
+// A struct/class, or (`base_part`) the part of a derived object that one of its base classes
+// makes up: its begin and end nodes carry the base-class mark and the base class's name.
+void walk_struct(Builder& b, const char* name, const TypeDescriptor* type, const ExprNode* value, bool whole,
+                 bool base_part) {
   CheckNode* begin = add(b, kCheckStructBegin, name, whole);
   begin->value_text = text_of(value);
+  begin->base_class = base_part ? 1 : 0;
   std::vector<const Member*> members = data_members(type);
   if (value->kind == ExprKind::BraceList) {
     if (value->items != nullptr && value->items->kind == ExprKind::Designated)
-      walk_designated_struct(b, members, value, whole);
+      walk_designated_struct(b, type, members, value, whole, base_part);
     else
       walk_positional_struct(b, type, members, value, whole);
   } else {
+    walk_base_parts(b, type, value, whole);
     for (const Member* member : members) walk(b, member->name, member->type, value, whole);
   }
-  add(b, kCheckStructEnd, name, whole);
+  add(b, kCheckStructEnd, name, whole)->base_class = base_part ? 1 : 0;
 }
 
 void walk(Builder& b, const char* name, const TypeDescriptor* type, const ExprNode* value, bool whole) {
@@ -454,7 +505,7 @@ void walk(Builder& b, const char* name, const TypeDescriptor* type, const ExprNo
   } else if (t != nullptr && t->kind == TypeKind::Union) {
     walk_union(b, name, t, value, whole);
   } else if (t != nullptr && t->kind == TypeKind::Struct) {
-    walk_struct(b, name, t, value, whole);
+    walk_struct(b, name, t, value, whole, false);
   } else {
     scalar(b, name, type, value, whole, Position{});
   }

@@ -36,6 +36,9 @@ struct CheckNode {
   int whole = 0;
   int display_base = 6;
   int selected_member = 0;
+  // 1 on the struct begin and end nodes (5, 6) of the part of a derived object that a base class
+  // makes up (named by the base class); 0 otherwise.
+  int base_class = 0;
   CheckNode* next = nullptr;
 };
 

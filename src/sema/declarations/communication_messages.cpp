@@ -55,7 +55,7 @@ void bind_to_socket(AnalysisContext& context, Scope* scope, const SyntaxNode* no
   Entry* socket = find_comm_type(context, socket_name);
   if (socket == nullptr) socket = declare_socket_comm_type(context, scope);
   std::string channel = "qlx_v1_3_ch_" + std::to_string(record_of<CommTypeRecord>(socket).next_channel);
-  new_channel(context, scope, socket, channel, node);
+  record_of<MessageTypeRecord>(message_type).socket_channel = new_channel(context, scope, socket, channel, node);
   if (find_callback(context, message_type->name, socket_name) == nullptr) {
     generate_callback(context, scope, node, message_type, socket);
   }

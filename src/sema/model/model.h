@@ -195,6 +195,9 @@ struct MessageTypeRecord {
   int number = 0;
   std::string declaration_text;   // the C declaration of the type, when the interface gives one
   int next_event_index = 0;
+  // TRIGGER scripts: the channel "qlx_v1_3_ch_<n>" of "qlx_socket" made by the type's first
+  // TRIGGER line; none for a type that only DEF_TRIGGER declares.
+  Entry* socket_channel = nullptr;
 };
 
 struct EventVariableRecord {
@@ -204,6 +207,9 @@ struct EventVariableRecord {
   bool used = false;
   Entry* reference_checks = nullptr;  // "EV=qlx_msgrcv" checks, built once on first SEND/DEF_MESSAGE
   std::vector<Entry*> definitions;    // its DEF_MESSAGE entries (45), in order
+  // The reference checks were asked for once (built, or reported as impossible): later SENDs and
+  // DEF_MESSAGEs take the kept entry, or go on without it, and report nothing again.
+  bool reference_checks_tried = false;
 };
 
 // CALLBACK, VIRTUALCALLBACK, PROCSEND, VIRTUALPROCSEND and the generated TRIGGER callback.
@@ -241,6 +247,12 @@ struct CallRecord {
   bool is_procedure = false;
   bool return_variable_generated = false;
   Entry* procedure = nullptr;     // the PROC called, when it is one
+  // A CALL's child scope holds one Value entry (27) per argument, in order, then the return check
+  // (a Value entry marked `return_check`) when a return part is written.
+  std::string matched;            // the name that was matched: the called name after preprocessing
+  bool is_macro = false;          // a macro of the interface files, not a function
+  int variable_class = -1;        // the return variable's class (-1: none written)
+  std::string return_type;        // the function's printed return type ("" for a macro or a PROC)
 };
 
 struct ValueRecord {              // return check, or a PROC argument
@@ -248,11 +260,22 @@ struct ValueRecord {              // return check, or a PROC argument
   int value_class = -1;
   int target_class = -1;
   Entry* parameter = nullptr;
+  // An argument of a C/C++ function: REF (passed by address; `text` is the variable) and the
+  // '@' parts written after it, as written.
+  bool by_reference = false;
+  std::string at_parts[2];
+  // The return check of a CALL: `text` is the expected value ("" when only a variable is
+  // written), `value_class` its class, `target_class` the function's return class.
+  bool return_check = false;
 };
 
 struct ConditionRecord {          // IF, WHILE, CASE
   std::string text;
   int condition_class = -1;
+  // IF: the THEN statements are in the descriptor's child scope; an ELSE part has a second scope
+  // of its own, held here (its parent is the scope of the IF, its owner the IF's descriptor, like
+  // the child scope's). None without ELSE; an empty ELSE part has an empty scope.
+  Scope* else_scope = nullptr;
 };
 
 struct WhenBranchRecord {};
@@ -264,20 +287,37 @@ struct CheckRecord {              // an INIT/EV/receive check node recorded as a
   long long low = 0, high = 0;
   int display_base = 0;
   std::string value_text, low_text, high_text;
+  bool whole = false;             // part of an aggregate compared as a whole (no per-field type check)
+  int selected_member = 0;        // a union opened by a named member: its 0-based position
+};
+
+// A message that a WAITTIL awaits: one MATCHING, MATCHED, NOTMATCHING or NOTMATCHED of its
+// conditions, with the CALLBACK that reads it and where it is polled.
+struct AwaitedMessage {
+  std::string test;               // "MATCHING", "MATCHED", "NOTMATCHING" or "NOTMATCHED"
+  Entry* event_variable = nullptr;
+  Entry* channel = nullptr;       // none: every channel of comm_type is polled
+  Entry* comm_type = nullptr;
+  Entry* callback = nullptr;
 };
 
 struct WaittilRecord {
   std::string conditions[2];
+  // The conditions as the WAIT function tests them: each matching replaced by its runtime test
+  // on the message value's state, "QLX_<test>_1(qlx_msg_<type>[<index>])", or with a channel
+  // "QLX_<test>_2(qlx_msg_<type>[<index>],qlx_state_channel[<comm type number>][<channel number>])".
   std::string prepared[2];
   std::string timeout = "0";
   int number = 0;
-  Entry* waittil = nullptr;       // for the registration: the WAITTIL entry (12)
+  Entry* waittil = nullptr;       // the registration's (a copy of the record): the WAITTIL entry (12)
+  std::vector<AwaitedMessage> awaited;  // in the order of the conditions
 };
 
 struct DefMessageRecord {
   Entry* event_variable = nullptr;
   int number = 0;
   bool procedures_analysed = false;
+  Entry* counterpart = nullptr;   // 44: its definition 45 in the message's list; 45: its DEF_MESSAGE 44
 };
 
 struct SendRecord {

@@ -1,5 +1,6 @@
 #include "sema/model/model_dump.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -36,6 +37,12 @@ class Fields {
   void flag(const char* key, bool value) { add(key, value ? "1" : "0"); }
   void entry(const char* key, const Entry* value) { add(key, reference(value)); }
   void scope(const char* key, const Scope* value) { add(key, value != nullptr ? "below" : "none"); }
+  // Several pieces, separated by commas, each already printed.
+  void pieces(const std::string& key, const std::vector<std::string>& values) {
+    std::string joined;
+    for (const std::string& value : values) (joined += joined.empty() ? "" : ",") += value;
+    add(key.c_str(), joined);
+  }
 
  private:
   void add(const char* key, const std::string& value) {
@@ -90,6 +97,7 @@ struct RecordPrinter {
     f.number("number", r.number);
     f.text("declaration_text", r.declaration_text);
     f.number("next_event_index", r.next_event_index);
+    f.entry("socket_channel", r.socket_channel);
   }
   void operator()(const EventVariableRecord& r) const {
     f.entry("message_type", r.message_type);
@@ -98,6 +106,7 @@ struct RecordPrinter {
     f.flag("used", r.used);
     f.entry("reference_checks", r.reference_checks);
     f.number("definitions", static_cast<long long>(r.definitions.size()));
+    f.flag("reference_checks_tried", r.reference_checks_tried);
   }
   void operator()(const CallbackRecord& r) const {
     f.entry("message_type", r.message_type);
@@ -124,16 +133,25 @@ struct RecordPrinter {
     f.flag("is_procedure", r.is_procedure);
     f.flag("return_variable_generated", r.return_variable_generated);
     f.entry("procedure", r.procedure);
+    f.text("matched", r.matched);
+    f.flag("macro", r.is_macro);
+    f.number("variable_class", r.variable_class);
+    f.text("return_type", r.return_type);
   }
   void operator()(const ValueRecord& r) const {
     f.text("text", r.text);
     f.number("value_class", r.value_class);
     f.number("target_class", r.target_class);
     f.entry("parameter", r.parameter);
+    f.flag("by_reference", r.by_reference);
+    f.text("at1", r.at_parts[0]);
+    f.text("at2", r.at_parts[1]);
+    f.flag("return_check", r.return_check);
   }
   void operator()(const ConditionRecord& r) const {
     f.text("text", r.text);
     f.number("condition_class", r.condition_class);
+    f.scope("else_scope", r.else_scope);
   }
   void operator()(const WhenBranchRecord&) const {}
   void operator()(const CheckRecord& r) const {
@@ -146,6 +164,8 @@ struct RecordPrinter {
     f.text("value_text", r.value_text);
     f.text("low_text", r.low_text);
     f.text("high_text", r.high_text);
+    f.flag("whole", r.whole);
+    f.number("selected_member", r.selected_member);
   }
   void operator()(const WaittilRecord& r) const {
     f.text("condition1", r.conditions[0]);
@@ -155,11 +175,17 @@ struct RecordPrinter {
     f.text("timeout", r.timeout);
     f.number("number", r.number);
     f.entry("waittil", r.waittil);
+    for (std::size_t i = 0; i < r.awaited.size(); ++i) {
+      const AwaitedMessage& a = r.awaited[i];
+      f.pieces("awaited" + std::to_string(i + 1), {a.test, reference(a.event_variable), reference(a.channel),
+                                                     reference(a.comm_type), reference(a.callback)});
+    }
   }
   void operator()(const DefMessageRecord& r) const {
     f.entry("event_variable", r.event_variable);
     f.number("number", r.number);
     f.flag("procedures_analysed", r.procedures_analysed);
+    f.entry("counterpart", r.counterpart);
   }
   void operator()(const SendRecord& r) const {
     f.entry("procsend", r.procsend);
@@ -231,16 +257,19 @@ struct Pending {
   int depth;
 };
 
-// The scope a record holds besides the descriptor's child scope, with its header line.
+// The scope a record holds besides the descriptor's child scope, with its header line, and
+// whether it prints after the child scope (an IF's ELSE scope) rather than before it.
 struct RecordScope {
   const char* header = nullptr;
   const Scope* scope = nullptr;
+  bool after_child = false;
 };
 
 RecordScope record_scope(const DescriptorRecord& record) {
   if (const auto* scenario = std::get_if<ScenarioRecord>(&record)) return {"family scope", scenario->family_scope};
   if (const auto* procedure = std::get_if<ProcedureRecord>(&record)) return {"parameter scope", procedure->parameters};
   if (const auto* callback = std::get_if<CallbackRecord>(&record)) return {"parameter scope", callback->parameters};
+  if (const auto* condition = std::get_if<ConditionRecord>(&record)) return {"else scope", condition->else_scope, true};
   return {};
 }
 
@@ -385,12 +414,12 @@ std::string dump_model(const Model& model) {
     if (descriptor == nullptr) continue;
     record_line(out, descriptor, depth + 1);
     // The scopes below the entry print before its next sibling: the record's own scope (a
-    // scenario's FAMILY names, a procedure's parameters) first, then the child scope; the one to
-    // print first is pushed last.
+    // scenario's FAMILY names, a procedure's parameters) first, then the child scope, except an
+    // IF's ELSE scope, which follows its THEN scope; the one to print first is pushed last.
+    RecordScope own = record_scope(descriptor->record);
+    if (own.scope != nullptr && own.after_child) pending.push_back({own.header, own.scope->first, depth + 2});
     if (descriptor->child_scope != nullptr) pending.push_back({"scope", descriptor->child_scope->first, depth + 2});
-    if (RecordScope own = record_scope(descriptor->record); own.scope != nullptr) {
-      pending.push_back({own.header, own.scope->first, depth + 2});
-    }
+    if (own.scope != nullptr && !own.after_child) pending.push_back({own.header, own.scope->first, depth + 2});
   }
   out += "functions\n";
   for (const Entry* entry = model.global()->function_list; entry != nullptr; entry = entry->chain) {

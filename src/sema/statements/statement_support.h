@@ -26,4 +26,8 @@ std::string_view leaf_text(const script::SyntaxNode* leaf);
 // reported why).
 int expression_class(const AnalysisContext& context, std::string_view expression, const script::SyntaxNode* at);
 
+// Whether `text` is a C name: an identifier, or identifiers joined by "::" (with an optional
+// leading "::"), without blanks. CALL and CASE tell names from other expressions with it.
+bool is_c_name(std::string_view text);
+
 }  // namespace sema

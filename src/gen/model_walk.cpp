@@ -14,7 +14,13 @@ const sema::Scope* child_scope(const sema::Entry* entry) {
 
 void plan_statement_lists(const sema::Entry* entry, WalkPlan& plan) {
   switch (entry->kind) {
-    case EntryKind::If:
+    case EntryKind::If: {
+      plan.scope(child_scope(entry));
+      const auto* condition =
+          entry->descriptor != nullptr ? std::get_if<sema::ConditionRecord>(&entry->descriptor->record) : nullptr;
+      if (condition != nullptr) plan.scope(condition->else_scope);
+      break;
+    }
     case EntryKind::While:
     case EntryKind::Case:
     case EntryKind::WhenBranch: plan.scope(child_scope(entry)); break;

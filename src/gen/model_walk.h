@@ -69,8 +69,8 @@ void walk_model(const sema::Scope* scope, Visitor& visitor) {
   }
 }
 
-// The statement lists an entry holds, in order: the THEN statements of an IF, the body of a
-// WHILE, the WHEN branches of a CASE, the statements of a WHEN branch. None for other entries.
+// The statement lists an entry holds, in order: the THEN and ELSE statements of an IF, the body
+// of a WHILE, the WHEN branches of a CASE, the statements of a WHEN branch. None for other entries.
 void plan_statement_lists(const sema::Entry* entry, WalkPlan& plan);
 
 // Whether the entry's procedure, callback or procsend is used (its body is generated).

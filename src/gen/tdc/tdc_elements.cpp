@@ -1,6 +1,8 @@
 #include "gen/tdc/tdc_elements.h"
 
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "diag/report.h"
 
@@ -87,6 +89,77 @@ std::string check_value(const sema::CheckRecord& check) {
   return {};
 }
 
+// An awaited message as its condition names it: "MATCHING(ack)", "MATCHED(ack, status_ch)".
+std::string awaited_text(const sema::AwaitedMessage& awaited) {
+  std::string text = awaited.test + "(" + std::string(name_of(awaited.event_variable));
+  if (awaited.channel != nullptr) text += ", " + awaited.channel->name;
+  return text + ")";
+}
+
+std::string_view message_type_of(const Entry* event_variable) {
+  const auto* message = event_variable != nullptr ? record_if<sema::EventVariableRecord>(event_variable) : nullptr;
+  return name_of(message != nullptr ? message->message_type : nullptr);
+}
+
+ChannelsByType channels_by_type(const sema::Model& model) {
+  ChannelsByType channels;
+  for (const Entry* e = model.global()->first; e != nullptr; e = e->next) {
+    if (e->kind != EntryKind::Channel) continue;
+    const auto* channel = record_if<sema::ChannelRecord>(e);
+    channels[channel != nullptr ? channel->comm_type : nullptr].push_back(e);
+  }
+  return channels;
+}
+
+// The channels an awaited message is polled on: its own, or every channel of its communication type.
+std::vector<const Entry*> polled_channels(const sema::AwaitedMessage& awaited, const ChannelsByType& channels) {
+  if (awaited.channel != nullptr) return {awaited.channel};
+  auto found = channels.find(awaited.comm_type);
+  return found != channels.end() ? found->second : std::vector<const Entry*>{};
+}
+
+// Walks what the TDC writer walks and collects the channels its WAITTILs receive on (the state
+// channels that are used).
+class StateChannels {
+ public:
+  explicit StateChannels(const ChannelsByType& channels) : channels_(channels) {}
+
+  void enter(Entry* entry, WalkPlan& plan) {
+    switch (entry->kind) {
+      case EntryKind::Scenario:
+        if (is_generated_scenario(entry)) plan.scope(child_scope(entry));
+        break;
+      case EntryKind::Procedure:
+      case EntryKind::Callback:
+      case EntryKind::Procsend:
+        if (is_used_routine(entry)) plan.scope(child_scope(entry));
+        break;
+      case EntryKind::Initialization:
+      case EntryKind::Termination:
+      case EntryKind::Exception: {
+        const sema::BlockRecord* block = record_if<sema::BlockRecord>(entry);
+        if (block == nullptr || block->procedure == nullptr) plan.scope(child_scope(entry));
+        break;
+      }
+      case EntryKind::Waittil:
+        if (const auto* waittil = record_if<sema::WaittilRecord>(entry)) {
+          for (const sema::AwaitedMessage& awaited : waittil->awaited) {
+            for (const Entry* channel : polled_channels(awaited, channels_)) found_.insert(channel);
+          }
+        }
+        break;
+      default: plan_statement_lists(entry, plan); break;
+    }
+  }
+  void leave(Entry*, int) {}
+
+  std::unordered_set<const Entry*> take() { return std::move(found_); }
+
+ private:
+  const ChannelsByType& channels_;
+  std::unordered_set<const Entry*> found_;
+};
+
 // A PRINT label is a string literal: the record holds its text without the quotes.
 std::string_view print_label(std::string_view label) {
   if (label.size() >= 2 && label.front() == '"' && label.back() == '"') return label.substr(1, label.size() - 2);
@@ -94,6 +167,13 @@ std::string_view print_label(std::string_view label) {
 }
 
 }  // namespace
+
+TdcElements::TdcElements(TdcRecords& records, ProbeHeader& probe, const sema::Model& model)
+    : records_(records), probe_(probe), channels_(channels_by_type(model)) {
+  StateChannels collector(channels_);
+  walk_model(model.global(), collector);
+  state_channels_ = collector.take();
+}
 
 void TdcElements::enter(Entry* entry, WalkPlan& plan) {
   if (const SimpleRecord* row = simple_record_of(entry->kind)) {
@@ -124,6 +204,7 @@ void TdcElements::enter(Entry* entry, WalkPlan& plan) {
     case EntryKind::BaseClassPart:
     case EntryKind::UnionBegin:
     case EntryKind::UnionMember: enter_check(entry, plan); break;
+    case EntryKind::Value: enter_argument(entry); break;
     case EntryKind::Channel: enter_channel(entry); break;
     case EntryKind::Print: enter_print(entry); break;
     // The registrations of the WAITTILs at the head of the global scope stand for statements that
@@ -241,9 +322,26 @@ void TdcElements::leave_call(Entry* entry) {
     } else {
       result.text(call->return_variable);
     }
-    records_.write(result);
+    int number = records_.write(result);
+    const sema::Scope* arguments = child_scope(entry);
+    Entry* check = arguments != nullptr ? arguments->last : nullptr;
+    const auto* value = check != nullptr ? record_if<sema::ValueRecord>(check) : nullptr;
+    if (value != nullptr && value->return_check) check->numbers.element = number;
   }
   entry->numbers.element_end = records_.write(TdcRecord("A").missing().missing().location(entry));
+}
+
+// An argument of a C/C++ function checked after the call ('@' parts): a check record like a
+// result's, with "1" when a maximum is given, and the argument as its target. The return check
+// is written when the call ends.
+void TdcElements::enter_argument(Entry* entry) {
+  const sema::ValueRecord* value = record_if<sema::ValueRecord>(entry);
+  if (value == nullptr || value->return_check) return;
+  if (value->at_parts[0].empty() && value->at_parts[1].empty()) return;
+  TdcRecord check("R");
+  check.missing().text_or_missing(value->at_parts[0]).text(value->at_parts[1].empty() ? "0" : "1");
+  check.text_or_missing(value->text);
+  entry->numbers.element = records_.write(check);
 }
 
 void TdcElements::enter_send(Entry* entry) {
@@ -263,8 +361,19 @@ void TdcElements::enter_waittil(Entry* entry) {
   } else {
     record.missing().missing();
   }
-  entry->numbers.element = records_.write(record.location(entry));
-  probe_.waittil(entry->numbers.element);
+  int number = records_.write(record.location(entry));
+  entry->numbers.element = number;
+  probe_.waittil(number);
+  if (waittil != nullptr) {
+    std::unordered_set<std::string> named;  // one name per message type and channel
+    for (const sema::AwaitedMessage& awaited : waittil->awaited) {
+      records_.write(TdcRecord("Y").text(awaited_text(awaited)).location(entry));
+      std::string_view type = message_type_of(awaited.event_variable);
+      for (const Entry* channel : polled_channels(awaited, channels_)) {
+        if (named.insert(std::string(type) + '\n' + channel->name).second) probe_.receive(type, channel->name, number);
+      }
+    }
+  }
   entry->numbers.element_end = records_.write(TdcRecord("W").missing().missing().location(entry));
 }
 
@@ -300,14 +409,16 @@ void TdcElements::enter_value(Entry* entry, WalkPlan& plan) {
 
 void TdcElements::enter_check(Entry* entry, WalkPlan& plan) {
   const sema::CheckRecord* check = record_if<sema::CheckRecord>(entry);
+  const sema::Scope* parts = child_scope(entry);
   TdcRecord record("K");
   if (check != nullptr) {
-    record.text_or_missing(check_designation(entry, *check)).text_or_missing(check_value(*check));
+    // An aggregate's value is given by its parts' records (its own text holds them all).
+    record.text_or_missing(check_designation(entry, *check)).text_or_missing(parts == nullptr ? check_value(*check) : "");
   } else {
     record.text_or_missing(entry->name).missing();
   }
   entry->numbers.element = records_.write(record.location(entry));
-  plan.scope(child_scope(entry));
+  plan.scope(parts);
 }
 
 // A state channel: a channel some WAITTIL receives on.
@@ -323,7 +434,5 @@ void TdcElements::enter_print(Entry* entry) {
   record.text_or_missing(print_label(entry->text)).text_or_missing(print != nullptr ? print->expression : "");
   entry->numbers.element = records_.write(record.location(entry));
 }
-
-std::unordered_set<const Entry*> awaited_channels(const sema::Model&) { return {}; }
 
 }  // namespace gen

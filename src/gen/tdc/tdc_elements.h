@@ -3,7 +3,9 @@
 // the records of each element and putting its numbers back into the model (number, end number,
 // a procedure's after number) for the C++ writer.
 #pragma once
+#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "gen/model_walk.h"
 #include "gen/tdc/probe_header.h"
@@ -12,10 +14,12 @@
 
 namespace gen {
 
+// The channels of each communication type, in declaration order.
+using ChannelsByType = std::unordered_map<const sema::Entry*, std::vector<const sema::Entry*>>;
+
 class TdcElements {
  public:
-  TdcElements(TdcRecords& records, ProbeHeader& probe, std::unordered_set<const sema::Entry*> state_channels)
-      : records_(records), probe_(probe), state_channels_(std::move(state_channels)) {}
+  TdcElements(TdcRecords& records, ProbeHeader& probe, const sema::Model& model);
 
   void enter(sema::Entry* entry, WalkPlan& plan);
   void leave(sema::Entry* entry, int tag);
@@ -25,6 +29,7 @@ class TdcElements {
   void enter_block(sema::Entry* entry, WalkPlan& plan);
   void enter_procedure(sema::Entry* entry, WalkPlan& plan);
   void enter_call(sema::Entry* entry, WalkPlan& plan);
+  void enter_argument(sema::Entry* entry);
   void enter_send(sema::Entry* entry);
   void enter_waittil(sema::Entry* entry);
   void enter_event_variable(sema::Entry* entry, WalkPlan& plan);
@@ -37,10 +42,8 @@ class TdcElements {
 
   TdcRecords& records_;
   ProbeHeader& probe_;
-  std::unordered_set<const sema::Entry*> state_channels_;
+  ChannelsByType channels_;
+  std::unordered_set<const sema::Entry*> state_channels_;  // the channels a WAITTIL receives on
 };
-
-// The channels on which some WAITTIL of the model receives (the "used" state channels).
-std::unordered_set<const sema::Entry*> awaited_channels(const sema::Model& model);
 
 }  // namespace gen

@@ -80,7 +80,7 @@ void write_tdc(GenContext& context, const std::string& tdc_name, const std::stri
   TdcRecords records(out);
   write_head(context, records, probe);
 
-  TdcElements elements(records, probe, awaited_channels(context.model));
+  TdcElements elements(records, probe, context.model);
   walk_model(context.model.global(), elements);
 
   gen_close(out);

@@ -118,6 +118,11 @@ TEST_F(TdcWriterTest, EveryStatementListIsWalked) {
   descriptor(if_entry, DescriptorKind::If);
   Entry* in_if = statement(inside(if_entry), EntryKind::Rendezvous, 4, "", "meet");
   descriptor(in_if, DescriptorKind::Rendezvous);
+  Scope* else_scope = model.make_scope();  // the ELSE statements: a scope of the IF's own
+  else_scope->parent = body;
+  else_scope->owner = if_entry->descriptor;
+  record<sema::ConditionRecord>(if_entry, DescriptorKind::If).else_scope = else_scope;
+  statement(else_scope, EntryKind::Rendezvous, 5, "", "otherwise");
   Entry* loop = statement(body, EntryKind::While, 6, "a");
   descriptor(loop, DescriptorKind::While);
   statement(inside(loop), EntryKind::Comment, 7, "looping");
@@ -139,19 +144,20 @@ TEST_F(TdcWriterTest, EveryStatementListIsWalked) {
             "S6 ?, ?, ?, ?, \"1\", \"1\"\n"
             "S7 \"s\", ?, ?, ?, \"1\", \"2\"\n"
             "N8 \"meet\", \"1\", \"4\"\n"
-            "C9 \"looping\", \"1\", \"7\"\n"
-            "J10 \"AB\", \"1\", \"11\"\n"
-            "U11 \"B\", \"1\", \"14\"\n"
-            "FT12 \"1\", \"20\"\n"
-            "TN13 \"1\", \"20\"\n"
-            "TF14 \"1\", \"20\"\n"
-            "O15 \"MSGDATE\", \"1\", \"20\"\n"
-            "O16 \"NOMSG\", \"1\", \"20\"\n"
-            "O17 \"ADD_ID\", \"1\", \"20\"\n"
-            "ID18 ?, \"1\", \"20\"\n"
-            "IC19 ?, \"1\", \"20\"\n"
-            "S20 \"s\", ?, ?, ?, \"1\", \"2\"\n"
-            "S21 ?, ?, ?, ?, \"1\", \"1\"\n");
+            "N9 \"otherwise\", \"1\", \"5\"\n"
+            "C10 \"looping\", \"1\", \"7\"\n"
+            "J11 \"AB\", \"1\", \"11\"\n"
+            "U12 \"B\", \"1\", \"14\"\n"
+            "FT13 \"1\", \"20\"\n"
+            "TN14 \"1\", \"20\"\n"
+            "TF15 \"1\", \"20\"\n"
+            "O16 \"MSGDATE\", \"1\", \"20\"\n"
+            "O17 \"NOMSG\", \"1\", \"20\"\n"
+            "O18 \"ADD_ID\", \"1\", \"20\"\n"
+            "ID19 ?, \"1\", \"20\"\n"
+            "IC20 ?, \"1\", \"20\"\n"
+            "S21 \"s\", ?, ?, ?, \"1\", \"2\"\n"
+            "S22 ?, ?, ?, ?, \"1\", \"1\"\n");
   EXPECT_EQ(in_if->numbers.element, 8);
 }
 
@@ -177,6 +183,63 @@ TEST_F(TdcWriterTest, WaittilRegistrationsAreNotWalkedASecondTime) {
   EXPECT_EQ(registration->numbers.element, -1);
 }
 
+// The messages a WAITTIL awaits: one "Y" record each; the channels it receives on are the used
+// state channels (every channel of the type when the message names none); in PROBE mode the
+// WAITTIL is named under each message type and channel, once.
+TEST_F(TdcWriterTest, AwaitedMessagesAndStateChannels) {
+  Entry* link = add(nullptr, EntryKind::CommType, "link", 1);
+  descriptor(link, DescriptorKind::CommType);
+  Entry* other = add(nullptr, EntryKind::CommType, "other", 1);
+  descriptor(other, DescriptorKind::CommType);
+  Entry* unused = add(nullptr, EntryKind::Channel, "unused", 2);
+  record<sema::ChannelRecord>(unused, DescriptorKind::Channel).comm_type = other;
+  Entry* cmd = add(nullptr, EntryKind::Channel, "cmd", 2);
+  record<sema::ChannelRecord>(cmd, DescriptorKind::Channel).comm_type = link;
+  Entry* status = add(nullptr, EntryKind::Channel, "status", 2);
+  record<sema::ChannelRecord>(status, DescriptorKind::Channel).comm_type = link;
+  Entry* type = add(nullptr, EntryKind::MessageType, "frame_t", 3);
+  descriptor(type, DescriptorKind::MessageType);
+  Entry* ack = add(nullptr, EntryKind::EventVariable, "ack", 3);
+  record<sema::EventVariableRecord>(ack, DescriptorKind::EventVariable).message_type = type;
+  Scope* body = inside(scenario(nullptr, "", 5));
+  Entry* waittil = statement(body, EntryKind::Waittil, 6);
+  auto& w = record<sema::WaittilRecord>(waittil, DescriptorKind::Waittil);
+  w.conditions[0] = "MATCHING(ack, status) || NOTMATCHED(ack)";
+  w.awaited.push_back(sema::AwaitedMessage{"MATCHING", ack, status, link, nullptr});
+  w.awaited.push_back(sema::AwaitedMessage{"NOTMATCHED", ack, nullptr, link, nullptr});
+  parameters.probe_mode = 1;
+  generate();
+  EXPECT_EQ(tdc_elements(),
+            "CN6 \"cmd\"\n"
+            "CN7 \"status\"\n"
+            "S8 ?, ?, ?, ?, \"1\", \"5\"\n"
+            "W9 \"MATCHING(ack, status) || NOTMATCHED(ack)\", ?, \"1\", \"6\"\n"
+            "Y10 \"MATCHING(ack, status)\", \"1\", \"6\"\n"
+            "Y11 \"NOTMATCHED(ack)\", \"1\", \"6\"\n"
+            "W12 ?, ?, \"1\", \"6\"\n"
+            "S13 ?, ?, ?, ?, \"1\", \"5\"\n");
+  EXPECT_EQ(cmd->numbers.element, 6);
+  EXPECT_EQ(unused->numbers.element, -1);
+  std::string header = read(path("t.h"));
+  EXPECT_NE(header.find("#define QLX_TDC_CH_cmd 6\n#define QLX_TDC_CH_status 7\n"), std::string::npos) << header;
+  EXPECT_NE(header.find("#define QLX_TDC_RECV_frame_t_status 9\n#define QLX_TDC_RECV_frame_t_cmd 9\n#define QLX_TDC_Escn"),
+            std::string::npos)
+      << header;
+  EXPECT_NE(header.find("#define QLX_TDC_LAST_SEND 0\n#define QLX_TDC_LAST_ID 9\n"), std::string::npos) << header;
+}
+
+// A WAITTIL in a scenario that the selection leaves out makes no channel a used one.
+TEST_F(TdcWriterTest, OnlyGeneratedWaittilsUseChannels) {
+  Entry* cmd = add(nullptr, EntryKind::Channel, "cmd", 2);
+  descriptor(cmd, DescriptorKind::Channel);
+  Scope* body = inside(scenario(inside(scenario(nullptr, "", 5)), "off", 6, 1, false));
+  Entry* waittil = statement(body, EntryKind::Waittil, 7);
+  record<sema::WaittilRecord>(waittil, DescriptorKind::Waittil).awaited.push_back(
+      sema::AwaitedMessage{"MATCHING", nullptr, cmd, nullptr, nullptr});
+  generate();
+  EXPECT_EQ(tdc_elements(), "S6 ?, ?, ?, ?, \"1\", \"5\"\nS7 ?, ?, ?, ?, \"1\", \"5\"\n");
+}
+
 // A CALL: its record, then the check of a stored result (the end number minus 1), then its end.
 TEST_F(TdcWriterTest, CallsWriteTheirResultCheckBeforeTheirEnd) {
   Scope* body = inside(scenario(nullptr, "", 1));
@@ -193,6 +256,13 @@ TEST_F(TdcWriterTest, CallsWriteTheirResultCheckBeforeTheirEnd) {
   c.expected_value = "0";
   Entry* plain = statement(body, EntryKind::Call, 4);
   record<sema::CallRecord>(plain, DescriptorKind::Call).function = "tick";
+  // The return check of the first call, after its argument (in the call's scope, as recorded).
+  Entry* argument = add(inside(stored), EntryKind::Value, "", 2);
+  record<sema::ValueRecord>(argument, DescriptorKind::ReturnCheck).text = "port";
+  Entry* result = add(inside(stored), EntryKind::Value, "", 2);
+  auto& result_record = record<sema::ValueRecord>(result, DescriptorKind::ReturnCheck);
+  result_record.text = "3";
+  result_record.return_check = true;
   generate();
   EXPECT_EQ(tdc_elements(),
             "S6 ?, ?, ?, ?, \"1\", \"1\"\n"
@@ -207,7 +277,42 @@ TEST_F(TdcWriterTest, CallsWriteTheirResultCheckBeforeTheirEnd) {
             "S15 ?, ?, ?, ?, \"1\", \"1\"\n");
   EXPECT_EQ(stored->numbers.element, 7);
   EXPECT_EQ(stored->numbers.element_end, 9);
+  EXPECT_EQ(result->numbers.element, 8);
+  EXPECT_EQ(argument->numbers.element, -1);
   EXPECT_EQ(plain->numbers.element_end, 14);
+}
+
+// Arguments checked after the call ('@' parts): a check record each, in argument order, with "1"
+// when a maximum is given; the result check last.
+TEST_F(TdcWriterTest, CheckedArgumentsWriteTheirOwnRecords) {
+  Scope* body = inside(scenario(nullptr, "", 1));
+  Entry* call = statement(body, EntryKind::Call, 2);
+  auto& c = record<sema::CallRecord>(call, DescriptorKind::Call);
+  c.function = "measure";
+  c.return_variable = "qlx_return_0";
+  c.return_variable_generated = true;
+  auto argument = [&](std::string text, std::string first, std::string second) {
+    Entry* e = add(inside(call), EntryKind::Value, "", 2);
+    auto& v = record<sema::ValueRecord>(e, DescriptorKind::ReturnCheck);
+    v.text = std::move(text);
+    v.at_parts[0] = std::move(first);
+    v.at_parts[1] = std::move(second);
+    return e;
+  };
+  Entry* ranged = argument("level", "1", "5");
+  argument("port", "", "");
+  Entry* exact = argument("mode", "2", "");
+  generate();
+  EXPECT_EQ(tdc_elements(),
+            "S6 ?, ?, ?, ?, \"1\", \"1\"\n"
+            "A7 \"measure\", ?, \"1\", \"2\"\n"
+            "R8 ?, \"1\", \"1\", \"level\"\n"
+            "R9 ?, \"2\", \"0\", \"mode\"\n"
+            "R10 ?, ?, \"0\", ?\n"
+            "A11 ?, ?, \"1\", \"2\"\n"
+            "S12 ?, ?, ?, ?, \"1\", \"1\"\n");
+  EXPECT_EQ(ranged->numbers.element, 8);
+  EXPECT_EQ(exact->numbers.element, 9);
 }
 
 // A VAR statement: the variable, one record per check entry of its tree, the end record.

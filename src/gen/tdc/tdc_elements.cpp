@@ -71,10 +71,10 @@ bool is_message_value(const Entry* entry) {
          (owner->kind == sema::DescriptorKind::EventVariable || owner->kind == sema::DescriptorKind::MessageDefinition);
 }
 
-// The field that names a check entry: an array element by its index or index range, anything
-// else by its member name.
+// The field that names a check entry: an array element by its index or index range (an OTHERS
+// element by the interval it stands for), anything else by its member name.
 std::string check_designation(const Entry* entry, const sema::CheckRecord& check) {
-  if (entry->kind == EntryKind::ArrayElement && check.text != "OTHERS") {
+  if (entry->kind == EntryKind::ArrayElement) {
     std::string text = "(" + std::to_string(check.low);
     if (check.high != check.low) text += ".." + std::to_string(check.high);
     return text + ")";

@@ -4,7 +4,7 @@
 //
 // The visitor decides, element by element, what follows it: `enter(entry, plan)` writes what comes
 // before the element's children and fills `plan` in order with the scopes to walk, single entries
-// to visit, and the points where `leave(entry, tag)` is called (end records, trace lines).
+// to visit, and the points where `leave(entry)` is called (end records, trace lines).
 #pragma once
 #include <vector>
 
@@ -16,14 +16,14 @@ class WalkPlan {
  public:
   // Walk every entry of `scope` (nothing for none).
   void scope(const sema::Scope* scope) {
-    if (scope != nullptr && scope->first != nullptr) steps_.push_back(Step{Step::Entries, scope->first, 0});
+    if (scope != nullptr && scope->first != nullptr) steps_.push_back(Step{Step::Entries, scope->first});
   }
   // Visit one entry (enter, then what it plans).
   void entry(sema::Entry* entry) {
-    if (entry != nullptr) steps_.push_back(Step{Step::Visit, entry, 0});
+    if (entry != nullptr) steps_.push_back(Step{Step::Visit, entry});
   }
-  // Call leave(entry, tag) here.
-  void leave(sema::Entry* entry, int tag = 0) { steps_.push_back(Step{Step::Leave, entry, tag}); }
+  // Call leave(entry) here.
+  void leave(sema::Entry* entry) { steps_.push_back(Step{Step::Leave, entry}); }
 
  private:
   template <typename Visitor>
@@ -32,25 +32,24 @@ class WalkPlan {
   struct Step {
     enum Kind { Entries, Visit, Leave } kind;
     sema::Entry* entry;
-    int tag;
   };
   std::vector<Step> steps_;
 };
 
 // Walks `scope` with `visitor`, which has `void enter(sema::Entry*, WalkPlan&)` and
-// `void leave(sema::Entry*, int tag)`.
+// `void leave(sema::Entry*)`.
 template <typename Visitor>
 void walk_model(const sema::Scope* scope, Visitor& visitor) {
   using Step = WalkPlan::Step;
   std::vector<Step> stack;
-  if (scope != nullptr && scope->first != nullptr) stack.push_back(Step{Step::Entries, scope->first, 0});
+  if (scope != nullptr && scope->first != nullptr) stack.push_back(Step{Step::Entries, scope->first});
   WalkPlan plan;
   while (!stack.empty()) {
     Step step = stack.back();
     sema::Entry* entry = step.entry;
     if (step.kind == Step::Leave) {
       stack.pop_back();
-      visitor.leave(entry, step.tag);
+      visitor.leave(entry);
       continue;
     }
     if (step.kind == Step::Entries) {

@@ -151,7 +151,7 @@ class StateChannels {
       default: plan_statement_lists(entry, plan); break;
     }
   }
-  void leave(Entry*, int) {}
+  void leave(Entry*) {}
 
   std::unordered_set<const Entry*> take() { return std::move(found_); }
 
@@ -214,7 +214,7 @@ void TdcElements::enter(Entry* entry, WalkPlan& plan) {
   }
 }
 
-void TdcElements::leave(Entry* entry, int) {
+void TdcElements::leave(Entry* entry) {
   switch (entry->kind) {
     case EntryKind::Scenario: {
       bool leaf = is_leaf_scenario(entry);

@@ -22,7 +22,7 @@ class TdcElements {
   TdcElements(TdcRecords& records, ProbeHeader& probe, const sema::Model& model);
 
   void enter(sema::Entry* entry, WalkPlan& plan);
-  void leave(sema::Entry* entry, int tag);
+  void leave(sema::Entry* entry);
 
  private:
   void enter_scenario(sema::Entry* entry, WalkPlan& plan);

@@ -106,7 +106,7 @@ void TsfPoints::enter_pair(Entry* entry, int code, const std::string& text) {
 
 // The end line of a scenario or block, with the number reserved at its start. The model keeps no
 // END line: the element's own line stands for it.
-void TsfPoints::leave(Entry* entry, int) {
+void TsfPoints::leave(Entry* entry) {
   TraceSection* section = section_of(entry);
   if (section == nullptr || entry->numbers.trace_end < 0) return;
   int code = code_scenario_end;

@@ -42,7 +42,7 @@ class TsfPoints {
   TsfPoints(int file_count, TraceTexts texts) : sections_(static_cast<std::size_t>(file_count)), texts_(std::move(texts)) {}
 
   void enter(sema::Entry* entry, WalkPlan& plan);
-  void leave(sema::Entry* entry, int tag);
+  void leave(sema::Entry* entry);
 
   const TraceSection& section(int ordinal) const { return sections_[static_cast<std::size_t>(ordinal - 1)]; }
 

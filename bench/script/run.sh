@@ -7,7 +7,8 @@
 #   parse     the compiler's run on the same script followed by a line that does not parse, so
 #             that the run stops after parsing (banner, interface file, parsing, listing);
 #   analyse   the compiler's whole run on the script itself (interface file, parsing, semantic
-#             analysis, listing): the script analyses without a message.
+#             analysis, listing, and the TDC file and TSF template that a clean analysis
+#             writes): the script analyses without a message.
 # The analysis checks every statement against the header through the interface analysis, so it
 # costs more than the parse; it must stay linear in the script's size.
 # Usage: bench/script/run.sh [build-folder]
@@ -41,5 +42,5 @@ read -r whole whole_memory < <(best "$build/bin/qmkprepro" bench.pts bench.h out
 tail -1 "$work/messages"
 echo "tree     ${tree} s, peak memory ${tree_memory} KB"
 echo "parse    ${parse} s, peak memory ${parse_memory} KB"
-echo "analyse  ${whole} s, peak memory ${whole_memory} KB (parse + analysis)"
+echo "analyse  ${whole} s, peak memory ${whole_memory} KB (parse + analysis + TDC and TSF)"
 awk "BEGIN { printf \"analysis adds %.0f%% to the parse time\n\", 100 * ($whole - $parse) / $parse }"

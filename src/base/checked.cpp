@@ -12,7 +12,22 @@
 
 namespace base {
 
+namespace {
+// Process-wide wiring, like the fault handler below: who must clean up when the run ends early.
+ExitCleanup exit_cleanup = nullptr;
+void* exit_cleanup_data = nullptr;
+}  // namespace
+
+void set_exit_cleanup(ExitCleanup cleanup, void* data) {
+  exit_cleanup = cleanup;
+  exit_cleanup_data = data;
+}
+
 void terminate_run(int status) {
+  if (ExitCleanup cleanup = exit_cleanup) {
+    exit_cleanup = nullptr;  // a failure inside the cleanup ends the run without running it again
+    cleanup(exit_cleanup_data);
+  }
   std::fflush(stderr);
   std::fflush(stdout);
   std::exit(status);

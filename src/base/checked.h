@@ -8,8 +8,15 @@
 
 namespace base {
 
-// Flushes stderr, then stdout, and exits with `status`. Never returns.
+// Runs the exit cleanup (if one is set), flushes stderr, then stdout, and exits with `status`.
+// Never returns.
 [[noreturn]] void terminate_run(int status);
+
+// The one piece of work that an early end of the run must still do (the generators remove the
+// temporary files of outputs they have not finished). Set while that work may be needed, cleared
+// (null) after; it runs at most once.
+using ExitCleanup = void (*)(void* data);
+void set_exit_cleanup(ExitCleanup cleanup, void* data);
 
 // Prints "FATAL ERROR on '<operation>',\n Please contact your administrative." (translated)
 // to stderr and ends the run with status 7.

@@ -8,11 +8,13 @@
 #include "diag/catalogue.h"
 #include "diag/report.h"
 #include "diag/translators.h"
+#include "driver/generation_phase.h"
 #include "driver/interface_phase.h"
 #include "driver/options.h"
 #include "driver/output_names.h"
 #include "driver/run_options.h"
 #include "driver/semantic_phase.h"
+#include "driver/studio_log.h"
 #include "script/parse_script.h"
 #include "sema/analysis.h"
 
@@ -29,6 +31,7 @@ struct RunContext {
   std::string listing;
   std::string thread_routine;    // "<start>" named after the root: C++ generator
   std::string definitions_file;  // -STD_DEFINE with its default extension; empty: none
+  StudioLog studio_log;          // open from the first generated file to the end of the run
 };
 
 void report_banner() {
@@ -84,11 +87,15 @@ int run_qmkprepro(int argc, char** argv) {
     if (analysed.instance_mode == sema::InstanceMode::Unplanned) run.options.instance_name.reset();
     // The end of the interface analysis may still report (open conditionals).
     end_interface_analysis();
-    // Step 20: the generators join here, gated on diag::error_count() and -SPVGEN. Until every
-    // statement is checked, no output file is written.
+    // Step 20: the generators, when nothing was reported as an error.
+    if (diag::error_count() == 0 && !run.options.spv_gen) {
+      run_generators(GenerationInput{run.options, run.script, run.effective_line, parsed.files, analysed},
+                     run.studio_log);
+    }
   }
 
   // Step 21.
+  close_studio_log(run.studio_log);
   analysed.model.reset();
   script::release_tree(parsed.root);
   script::release_files(parsed.files);

@@ -1,82 +1,69 @@
 #include "gen/output.h"
 
-#include "base/checked.h"
 #include "diag/report.h"
 
 namespace gen {
 
 namespace {
 
-void write_text(std::string_view text) {
-  GenOutput& out = the_gen_output();
-  if (out.file == nullptr || text.empty()) return;
+// One whole line: the indentation, the text and the newline.
+void write_line(GenOutput& out, std::size_t indent, std::string_view text) {
+  if (out.file == nullptr) return;
+  if (indent + text.size() > max_line_length) diag::report_internal(diag::Code::SIZBUFOVL);
+  for (std::size_t i = 0; i < indent; ++i) std::fputc(' ', out.file);
   std::fwrite(text.data(), 1, text.size(), out.file);
+  std::fputc('\n', out.file);
 }
 
-void write_raw_line(std::string_view text) {
-  write_text(text);
-  write_text("\n");
+void write_directive(GenOutput& out, std::string_view directive, std::string_view operand) {
+  std::string line(directive);
+  line += operand;
+  write_line(out, 0, line);
 }
 
 }  // namespace
 
-GenOutput& the_gen_output() {
-  static GenOutput output;
-  return output;
-}
-
-void gen_open(std::string_view name) {
-  gen_close();
-  GenOutput& out = the_gen_output();
+void gen_open(OutputSet& outputs, GenOutput& out, std::string_view name) {
+  gen_close(out);
+  out.outputs = &outputs;
   out.name = std::string(name);
-  out.file = std::fopen(out.name.c_str(), "w");
-  if (out.file == nullptr) diag::report_fatal(diag::Code::FICERROPN, out.name);
+  out.file = outputs.create(out.name);
   out.depth = 0;
 }
 
-void gen_close() {
-  GenOutput& out = the_gen_output();
-  // A write that failed on the way is fatal here ("fclose"), so no incomplete file passes as written.
-  if (out.file != nullptr) base::checked_close(out.file);
+void gen_close(GenOutput& out) {
+  if (out.file != nullptr && out.outputs != nullptr) out.outputs->close(out.file);
   out.file = nullptr;
   out.depth = 0;
 }
 
-void gen_define(std::string_view name, std::string_view value) {
-  write_text("#define ");
-  write_text(name);
-  write_text(" ");
-  write_raw_line(value);
+void gen_define(GenOutput& out, std::string_view name, std::string_view value) {
+  std::string operand(name);
+  operand += ' ';
+  operand += value;
+  write_directive(out, "#define ", operand);
 }
 
-void gen_ifdef(std::string_view name) {
-  write_text("#ifdef ");
-  write_raw_line(name);
+void gen_ifdef(GenOutput& out, std::string_view name) { write_directive(out, "#ifdef ", name); }
+
+void gen_else(GenOutput& out) { write_line(out, 0, "#else"); }
+
+void gen_endif(GenOutput& out) { write_line(out, 0, "#endif"); }
+
+void gen_line(GenOutput& out, std::string_view text) {
+  bool directive = !text.empty() && text.front() == '#';
+  write_line(out, directive || out.depth < 0 ? 0 : static_cast<std::size_t>(out.depth), text);
 }
 
-void gen_else() { write_raw_line("#else"); }
-
-void gen_endif() { write_raw_line("#endif"); }
-
-void gen_line(std::string_view text) {
-  GenOutput& out = the_gen_output();
-  if (out.file == nullptr) return;
-  if (text.empty() || text.front() != '#')
-    for (int i = 0; i < out.depth; ++i) std::fputc(' ', out.file);
-  write_raw_line(text);
-}
-
-void gen_open_brace() {
-  GenOutput& out = the_gen_output();
+void gen_open_brace(GenOutput& out) {
   ++out.depth;
-  gen_line("{");
+  gen_line(out, "{");
   ++out.depth;
 }
 
-void gen_close_brace() {
-  GenOutput& out = the_gen_output();
+void gen_close_brace(GenOutput& out) {
   --out.depth;
-  gen_line("}");
+  gen_line(out, "}");
   --out.depth;
 }
 

@@ -1,41 +1,48 @@
-// Output helpers of the generators: one output file at a time, written line by line with a
-// current depth that indents C++ text, and the preprocessor lines that the generated files use.
+// Output helpers of the generators: a file being generated, written line by line with a current
+// depth that indents C++ text, and the preprocessor lines that the generated files use. The file
+// is opened through the run's OutputSet (output_set.h), so that it takes its name only when the
+// run's generators have all finished.
 //
 // Indentation: a line is preceded by one blank per depth unit unless it starts with "#".
 // `gen_open_brace` writes "{" one unit deeper than the enclosing statement and leaves the body two
 // units deeper; `gen_close_brace` undoes it.
+//
+// A line is at most 4095 characters long (the record and line size of the files' readers); a
+// longer one is the internal error "SIZBUFOVL".
 #pragma once
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "gen/output_set.h"
+
 namespace gen {
 
-// The file being written and its depth. One per run (`the_gen_output`); tests reset it by
-// closing it.
+inline constexpr std::size_t max_line_length = 4095;
+
+// One file being generated and its depth.
 struct GenOutput {
+  OutputSet* outputs = nullptr;
   std::FILE* file = nullptr;
   std::string name;
   int depth = 0;
 };
 
-GenOutput& the_gen_output();
-
-// Opens `name` for writing (created or emptied) and sets the depth to 0. A file still open is
-// closed first. Failure: "FICERROPN" with the name, fatal.
-void gen_open(std::string_view name);
-// Closes the file (nothing when none is open).
-void gen_close();
+// Opens `name` through `outputs` (a temporary file beside it) at depth 0; a file still open in
+// `out` is closed first. Failure: "FICERROPN" with the name, fatal.
+void gen_open(OutputSet& outputs, GenOutput& out, std::string_view name);
+// Closes the file (nothing when none is open); it waits in the set for the end of the run.
+void gen_close(GenOutput& out);
 // "#define <name> <value>"
-void gen_define(std::string_view name, std::string_view value);
+void gen_define(GenOutput& out, std::string_view name, std::string_view value);
 // "#ifdef <name>"
-void gen_ifdef(std::string_view name);
-void gen_else();
-void gen_endif();
+void gen_ifdef(GenOutput& out, std::string_view name);
+void gen_else(GenOutput& out);
+void gen_endif(GenOutput& out);
 // The text and a newline, indented by the depth unless it starts with "#".
-void gen_line(std::string_view text);
-void gen_open_brace();
-void gen_close_brace();
+void gen_line(GenOutput& out, std::string_view text);
+void gen_open_brace(GenOutput& out);
+void gen_close_brace(GenOutput& out);
 
 // A path to be written inside a C string literal: every backslash doubled. A path that is empty
 // or starts with "/" is copied as it is.

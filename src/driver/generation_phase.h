@@ -1,0 +1,33 @@
+// The generators in the compiler's run (step 20): the TDC file (and the probe header in PROBE
+// mode), then the TSF template, each announced in the studio log; every file is written under a
+// temporary name and takes its own only when all of them are complete.
+#pragma once
+#include <string>
+
+#include "driver/run_options.h"
+#include "driver/studio_log.h"
+#include "gen/generation.h"
+#include "script/source_files.h"
+#include "sema/analysis.h"
+
+namespace driver {
+
+// What the run hands the generators.
+struct GenerationInput {
+  const RunOptions& options;
+  const std::string& script;          // the script's name with its extension
+  const std::string& effective_line;  // the effective command line, already cut
+  const script::SourceFileList& files;
+  sema::AnalysisResult& analysed;
+};
+
+// The generators' parameters from the run.
+gen::GenParameters generation_parameters(const GenerationInput& input);
+// The generators' view of the script reader's file records, in the same order.
+std::vector<gen::ScriptFile> script_files_for_generators(const script::SourceFileList& files);
+
+// Runs the generators in order and commits their files. The studio log is opened (if -STUDIO_LOG
+// was given) and left open for the end of the run.
+void run_generators(const GenerationInput& input, StudioLog& log);
+
+}  // namespace driver

@@ -1,0 +1,45 @@
+#include "gen/model_walk.h"
+
+namespace gen {
+
+using sema::EntryKind;
+
+namespace {
+
+const sema::Scope* child_scope(const sema::Entry* entry) {
+  return entry->descriptor != nullptr ? entry->descriptor->child_scope : nullptr;
+}
+
+}  // namespace
+
+void plan_statement_lists(const sema::Entry* entry, WalkPlan& plan) {
+  switch (entry->kind) {
+    case EntryKind::If: {
+      plan.scope(child_scope(entry));
+      const auto* condition =
+          entry->descriptor != nullptr ? std::get_if<sema::ConditionRecord>(&entry->descriptor->record) : nullptr;
+      if (condition != nullptr) plan.scope(condition->else_scope);
+      break;
+    }
+    case EntryKind::While:
+    case EntryKind::Case:
+    case EntryKind::WhenBranch: plan.scope(child_scope(entry)); break;
+    default: break;
+  }
+}
+
+bool is_used_routine(const sema::Entry* entry) {
+  const sema::Descriptor* descriptor = entry->descriptor;
+  if (descriptor == nullptr) return false;
+  if (const auto* procedure = std::get_if<sema::ProcedureRecord>(&descriptor->record)) return procedure->used;
+  if (const auto* callback = std::get_if<sema::CallbackRecord>(&descriptor->record)) return callback->used;
+  return false;
+}
+
+bool is_generated_scenario(const sema::Entry* entry) {
+  const sema::Descriptor* descriptor = entry->descriptor;
+  const auto* scenario = descriptor != nullptr ? std::get_if<sema::ScenarioRecord>(&descriptor->record) : nullptr;
+  return scenario != nullptr && scenario->selected;
+}
+
+}  // namespace gen

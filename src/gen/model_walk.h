@@ -1,0 +1,80 @@
+// The walk of the semantic model that the TDC and TSF writers share: depth first, in scope order,
+// with an explicit stack, so that scenarios and IF/WHILE statements nested as deep as a tester
+// writes them never deepen the call stack.
+//
+// The visitor decides, element by element, what follows it: `enter(entry, plan)` writes what comes
+// before the element's children and fills `plan` in order with the scopes to walk, single entries
+// to visit, and the points where `leave(entry)` is called (end records, trace lines).
+#pragma once
+#include <vector>
+
+#include "sema/model/model.h"
+
+namespace gen {
+
+class WalkPlan {
+ public:
+  // Walk every entry of `scope` (nothing for none).
+  void scope(const sema::Scope* scope) {
+    if (scope != nullptr && scope->first != nullptr) steps_.push_back(Step{Step::Entries, scope->first});
+  }
+  // Visit one entry (enter, then what it plans).
+  void entry(sema::Entry* entry) {
+    if (entry != nullptr) steps_.push_back(Step{Step::Visit, entry});
+  }
+  // Call leave(entry) here.
+  void leave(sema::Entry* entry) { steps_.push_back(Step{Step::Leave, entry}); }
+
+ private:
+  template <typename Visitor>
+  friend void walk_model(const sema::Scope* scope, Visitor& visitor);
+
+  struct Step {
+    enum Kind { Entries, Visit, Leave } kind;
+    sema::Entry* entry;
+  };
+  std::vector<Step> steps_;
+};
+
+// Walks `scope` with `visitor`, which has `void enter(sema::Entry*, WalkPlan&)` and
+// `void leave(sema::Entry*)`.
+template <typename Visitor>
+void walk_model(const sema::Scope* scope, Visitor& visitor) {
+  using Step = WalkPlan::Step;
+  std::vector<Step> stack;
+  if (scope != nullptr && scope->first != nullptr) stack.push_back(Step{Step::Entries, scope->first});
+  WalkPlan plan;
+  while (!stack.empty()) {
+    Step step = stack.back();
+    sema::Entry* entry = step.entry;
+    if (step.kind == Step::Leave) {
+      stack.pop_back();
+      visitor.leave(entry);
+      continue;
+    }
+    if (step.kind == Step::Entries) {
+      // The rest of the scope stays on the stack below what this entry plans.
+      if (entry->next != nullptr) {
+        stack.back().entry = entry->next;
+      } else {
+        stack.pop_back();
+      }
+    } else {
+      stack.pop_back();
+    }
+    plan.steps_.clear();
+    visitor.enter(entry, plan);
+    for (auto it = plan.steps_.rbegin(); it != plan.steps_.rend(); ++it) stack.push_back(*it);
+  }
+}
+
+// The statement lists an entry holds, in order: the THEN and ELSE statements of an IF, the body
+// of a WHILE, the WHEN branches of a CASE, the statements of a WHEN branch. None for other entries.
+void plan_statement_lists(const sema::Entry* entry, WalkPlan& plan);
+
+// Whether the entry's procedure, callback or procsend is used (its body is generated).
+bool is_used_routine(const sema::Entry* entry);
+// Whether the scenario is selected (generated).
+bool is_generated_scenario(const sema::Entry* entry);
+
+}  // namespace gen

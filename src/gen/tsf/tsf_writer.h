@@ -1,0 +1,23 @@
+// The TSF dynamic trace template: per script file, the trace points that a driver built with
+// QMK_DYNFLW reports, so that the trace reader can show them against the script. Writing it gives
+// the scenarios, blocks, SENDs, WAITTILs, inter-tester statements and rendezvous their trace
+// numbers, which the C++ writer passes to the runtime.
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "gen/generation.h"
+
+namespace gen {
+
+// Writes `tsf_name` through the context's output set. "FICERROPN" when it cannot be created,
+// "SIZBUFOVL" for a line over 4095 characters.
+void write_tsf(GenContext& context, const std::string& tsf_name);
+
+// The directory of the "SO" line: escaped twice (backslashes doubled and double quotes escaped
+// with a backslash, then both again), every "/" then written as two backslashes.
+std::string tsf_source_directory(std::string_view directory);
+// A quoted text of the template: every inner double quote doubled; ? for a missing (empty) text.
+std::string tsf_quoted(std::string_view text);
+
+}  // namespace gen

@@ -1,5 +1,7 @@
 #include "sema/statements/statement_support.h"
 
+#include "script/tree_build.h"
+
 #include "iface/query/anc_expressions.h"
 #include "sema/node_report.h"
 
@@ -28,24 +30,11 @@ int expression_class(const AnalysisContext& context, std::string_view expression
   return type_class;
 }
 
-namespace {
-
-bool is_identifier(std::string_view text) {
-  if (text.empty() || (text[0] >= '0' && text[0] <= '9')) return false;
-  for (char c : text) {
-    bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-    if (!ok) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 bool is_c_name(std::string_view text) {
   if (text.starts_with("::")) text.remove_prefix(2);
   for (;;) {
     std::size_t separator = text.find("::");
-    if (!is_identifier(text.substr(0, separator))) return false;
+    if (!script::is_identifier(text.substr(0, separator))) return false;
     if (separator == std::string_view::npos) return true;
     text.remove_prefix(separator + 2);
   }

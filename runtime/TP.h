@@ -508,12 +508,11 @@ class QLX_C_RUNTIME {
 
   /* calls of C functions */
   void qlx_bcf(QLX_T_INT n) {
-    call_mark_ = qlx_dryrun::state().failures;
+    mark_ = qlx_dryrun::state().failures;
     qlx_dryrun::line("bcf", n);
   }
   QLX_T_INT qlx_cf(QLX_T_INT n) {
-    bool failed = qlx_dryrun::state().failures != call_mark_ || qlx_dryrun::is_failing(n);
-    call_mark_ = qlx_dryrun::state().failures;
+    bool failed = failed_since_mark() || qlx_dryrun::is_failing(n);
     return qlx_dryrun::result(failed ? 1 : 0, "cf", n);
   }
   void qlx_catch() {
@@ -561,10 +560,9 @@ class QLX_C_RUNTIME {
     return qlx_dryrun::check("bytetab_c", true, n, r, e, m, a, n);
   }
 
-  /* VAR checks: var(n) answers whether a check failed since the previous var() */
+  /* VAR checks: var(n) answers whether a check failed since the previous var() (or bcf, cf, cmp) */
   QLX_T_INT qlx_var(QLX_T_INT n) {
-    bool failed = qlx_dryrun::state().failures != var_mark_ || qlx_dryrun::is_failing(n);
-    var_mark_ = qlx_dryrun::state().failures;
+    bool failed = failed_since_mark() || qlx_dryrun::is_failing(n);
     return qlx_dryrun::result(failed ? 1 : 0, "var", n);
   }
   void qlx_vartab(QLX_T_INT n) { qlx_dryrun::line("vartab", n); }
@@ -584,8 +582,7 @@ class QLX_C_RUNTIME {
   QLX_DRYRUN_CLASSES(QLX_DRYRUN_SHOW, var_)
   /* cmp() opens a message comparison and, called again, answers 1 when no check failed since. */
   QLX_T_INT qlx_cmp() {
-    bool matched = qlx_dryrun::state().failures == cmp_mark_;
-    cmp_mark_ = qlx_dryrun::state().failures;
+    bool matched = !failed_since_mark();
     return qlx_dryrun::result(matched ? 1 : 0, "cmp");
   }
 
@@ -763,9 +760,14 @@ class QLX_C_RUNTIME {
     return letters;
   }
 
-  long call_mark_ = 0;
-  long var_mark_ = 0;
-  long cmp_mark_ = 0;
+  /* Whether a check failed since the last bcf, cf, var or cmp; each of them starts a new count. */
+  bool failed_since_mark() {
+    bool failed = qlx_dryrun::state().failures != mark_;
+    mark_ = qlx_dryrun::state().failures;
+    return failed;
+  }
+
+  long mark_ = 0;  // failed checks counted at the last bcf, cf, var or cmp
   char instance_buffer_[qlx_dryrun::k_name_size] = {0};
   char naming_buffer_[qlx_dryrun::k_name_size] = {0};
 };

@@ -19,9 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <type_traits>
-#include <vector>
 
 /* ---- types ---- */
 typedef int QLX_T_INT;
@@ -104,11 +102,12 @@ constexpr int k_name_size = 256;
 struct Settings {
   FILE *out = stdout;
   bool verbose = false;
-  std::vector<long> failing;      // QMK_DRYRUN_FAIL: numbers of the checks that fail
-  std::vector<std::string> rdv;   // QMK_DRYRUN_RDV_FAIL: rendezvous not reached ("*": all)
+  const char *failing = nullptr;  // QMK_DRYRUN_FAIL: numbers of the checks that fail
+  const char *rdv = nullptr;      // QMK_DRYRUN_RDV_FAIL: rendezvous not reached ("*": all)
   long messages = 0;              // QMK_DRYRUN_MESSAGES: polls that report an event
   bool interrecv = false;         // QMK_DRYRUN_INTERRECV set: a text arrives
-  std::string emitter, info;      // its emitter and text
+  char emitter[k_name_size] = {0};  // its emitter
+  const char *info = "";             // and its text
   bool link_fail = false;         // QMK_DRYRUN_LINK_FAIL
   bool intersend_fail = false;    // QMK_DRYRUN_INTERSEND_FAIL
 };
@@ -130,19 +129,20 @@ inline bool env_flag(const char *name) {
   return v && *v && std::strcmp(v, "0") != 0;
 }
 
-inline std::vector<std::string> split_list(const char *text) {
-  std::vector<std::string> items;
-  std::string item;
-  for (const char *p = text ? text : ""; ; ++p) {
-    if (*p == ',' || *p == '\0') {
-      if (!item.empty()) items.push_back(item);
-      item.clear();
-      if (*p == '\0') break;
-    } else if (*p != ' ') {
-      item += *p;
-    }
+/* Whether the comma-separated list holds the item (blanks around items are ignored). */
+inline bool list_has(const char *list, const char *item) {
+  if (!list || !item) return false;
+  size_t len = std::strlen(item);
+  for (const char *p = list; *p;) {
+    while (*p == ' ' || *p == ',') ++p;
+    const char *e = p;
+    while (*e && *e != ',') ++e;
+    const char *last = e;
+    while (last > p && last[-1] == ' ') --last;
+    if (static_cast<size_t>(last - p) == len && std::strncmp(p, item, len) == 0) return true;
+    p = e;
   }
-  return items;
+  return false;
 }
 
 inline Settings read_settings() {
@@ -157,16 +157,18 @@ inline Settings read_settings() {
     }
   }
   s.verbose = env_flag("QMK_DRYRUN_VERBOSE");
-  for (const std::string &n : split_list(std::getenv("QMK_DRYRUN_FAIL"))) s.failing.push_back(std::atol(n.c_str()));
-  s.rdv = split_list(std::getenv("QMK_DRYRUN_RDV_FAIL"));
+  s.failing = std::getenv("QMK_DRYRUN_FAIL");
+  s.rdv = std::getenv("QMK_DRYRUN_RDV_FAIL");
   const char *messages = std::getenv("QMK_DRYRUN_MESSAGES");
   s.messages = messages ? std::atol(messages) : 0;
   const char *recv = std::getenv("QMK_DRYRUN_INTERRECV");
   if (recv) {
     s.interrecv = true;
     const char *colon = std::strchr(recv, ':');
-    s.emitter = colon ? std::string(recv, static_cast<size_t>(colon - recv)) : std::string("tester");
-    s.info = colon ? std::string(colon + 1) : std::string(recv);
+    size_t len = colon ? static_cast<size_t>(colon - recv) : 0;
+    if (len >= sizeof s.emitter) len = sizeof s.emitter - 1;
+    std::memcpy(s.emitter, colon ? recv : "tester", colon ? len : 6);
+    s.info = colon ? colon + 1 : recv;
   }
   s.link_fail = env_flag("QMK_DRYRUN_LINK_FAIL");
   s.intersend_fail = env_flag("QMK_DRYRUN_INTERSEND_FAIL");
@@ -179,9 +181,9 @@ inline State &state() {
 }
 
 inline bool is_failing(long number) {
-  for (long n : state().settings.failing)
-    if (n == number) return true;
-  return false;
+  char text[32];
+  std::snprintf(text, sizeof text, "%ld", number);
+  return list_has(state().settings.failing, text);
 }
 
 /* ---- printing one line per call ---- */
@@ -381,9 +383,8 @@ inline void qlx_sleep(QLX_T_UTIME ticks) {
 }
 
 inline bool qlx_dryrun_rdv_fails(QLX_PT_CAR name) {
-  for (const std::string &n : qlx_dryrun::state().settings.rdv)
-    if (n == "*" || (name && n == name)) return true;
-  return false;
+  const char *list = qlx_dryrun::state().settings.rdv;
+  return qlx_dryrun::list_has(list, "*") || qlx_dryrun::list_has(list, name);
 }
 
 inline QLX_T_INT qlx_rdv(QLX_PT_CAR name) {
@@ -428,8 +429,8 @@ inline QLX_T_INT priv_interrecv(QLX_T_INT *socket, QLX_T_UTIME timeout, char *bu
     st.clock += timeout > 0 ? timeout : 0;
     return qlx_dryrun::result(1, "priv_interrecv", timeout);
   }
-  qlx_dryrun::copy_name(st.emitter, st.settings.emitter.c_str(), sizeof st.emitter);
-  qlx_dryrun::copy_name(st.info, st.settings.info.c_str(), sizeof st.info);
+  qlx_dryrun::copy_name(st.emitter, st.settings.emitter, sizeof st.emitter);
+  qlx_dryrun::copy_name(st.info, st.settings.info, sizeof st.info);
   if (buffer && size > 0) qlx_dryrun::copy_name(buffer, st.info, size);
   if (emitter) *emitter = st.emitter;
   if (info) *info = st.info;
@@ -690,7 +691,8 @@ class QLX_C_RUNTIME {
   void qlx_set_lstflt(QLX_T_INT argc, const char *const *argv, QLX_PT_CAR letters) {
     set_filters(letters, 1);
     set_filters(qlx_dryrun::option_value(argc, argv, "SET"), 1);
-    qlx_dryrun::line("set_lstflt", letters, active_filters().c_str());
+    char active[27];
+    qlx_dryrun::line("set_lstflt", letters, active_filters(active));
   }
   void qlx_set_riofilename(QLX_T_INT argc, const char *const *argv, QLX_PT_CAR name) {
     QLX_PT_CAR given = qlx_dryrun::option_value(argc, argv, "RIO");
@@ -753,10 +755,12 @@ class QLX_C_RUNTIME {
     for (const char *p = letters ? letters : ""; *p; ++p)
       if (*p >= 'A' && *p <= 'Z') qlx_ctxfilter[*p - 'A'] = on;
   }
-  std::string active_filters() const {
-    std::string letters;
+  /* The letters of the filters that are on, in a buffer of 27 characters. */
+  const char *active_filters(char (&letters)[27]) const {
+    int n = 0;
     for (int i = 0; i < 26; ++i)
-      if (qlx_ctxfilter[i]) letters += static_cast<char>('A' + i);
+      if (qlx_ctxfilter[i]) letters[n++] = static_cast<char>('A' + i);
+    letters[n] = '\0';
     return letters;
   }
 

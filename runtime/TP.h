@@ -323,8 +323,10 @@ long last_number(const T &first, const R &...rest) {
 
 /* Copies at most size-1 characters and ends the copy; a null source is an empty text. */
 inline void copy_name(char *dst, QLX_PT_CAR src, size_t size) {
-  if (!dst || dst == src) return;
-  std::snprintf(dst, size, "%s", src ? src : "");
+  if (!dst || dst == src || size == 0) return;
+  size_t i = 0;
+  for (; src && src[i] && i + 1 < size; ++i) dst[i] = src[i];
+  dst[i] = '\0';
 }
 
 /* The value of "-<option>=<value>" among the program's arguments, or null. */

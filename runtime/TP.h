@@ -321,6 +321,12 @@ long last_number(const T &first, const R &...rest) {
   }
 }
 
+/* Whether QMK_DRYRUN_RDV_FAIL names this rendezvous (or is "*"). */
+inline bool rdv_fails(QLX_PT_CAR name) {
+  const char *list = state().settings.rdv;
+  return list_has(list, "*") || list_has(list, name);
+}
+
 /* Copies at most size-1 characters and ends the copy; a null source is an empty text. */
 inline void copy_name(char *dst, QLX_PT_CAR src, size_t size) {
   if (!dst || dst == src || size == 0) return;
@@ -384,13 +390,8 @@ inline void qlx_sleep(QLX_T_UTIME ticks) {
   qlx_dryrun::quiet_line("qlx_sleep", ticks);
 }
 
-inline bool qlx_dryrun_rdv_fails(QLX_PT_CAR name) {
-  const char *list = qlx_dryrun::state().settings.rdv;
-  return qlx_dryrun::list_has(list, "*") || qlx_dryrun::list_has(list, name);
-}
-
 inline QLX_T_INT qlx_rdv(QLX_PT_CAR name) {
-  return qlx_dryrun::result(qlx_dryrun_rdv_fails(name) ? 1 : 0, "qlx_rdv", name);
+  return qlx_dryrun::result(qlx_dryrun::rdv_fails(name) ? 1 : 0, "qlx_rdv", name);
 }
 
 /* A poll reports an event (a positive descriptor) while QMK_DRYRUN_MESSAGES allows. */
@@ -666,7 +667,7 @@ class QLX_C_RUNTIME {
 
   /* rendezvous and inter-tester messages */
   void qlx_brdv(QLX_T_INT n, QLX_PT_CAR name) { qlx_dryrun::line("brdv", n, name); }
-  QLX_T_INT qlx_rdv(QLX_PT_CAR name) { return qlx_dryrun::result(qlx_dryrun_rdv_fails(name) ? 1 : 0, "rdv", name); }
+  QLX_T_INT qlx_rdv(QLX_PT_CAR name) { return qlx_dryrun::result(qlx_dryrun::rdv_fails(name) ? 1 : 0, "rdv", name); }
   void qlx_ardv(QLX_T_INT n, QLX_T_INT failed, QLX_PT_CAR name) { qlx_dryrun::line("ardv", n, failed, name); }
   void qlx_rdv_reached_tsf(QLX_T_INT failed, QLX_T_INT trace, QLX_T_INT value) {
     qlx_dryrun::line("rdv_reached_tsf", failed, trace, value);

@@ -1,0 +1,184 @@
+// Procedures and bodies: the member function of each used procedure, the guarded frame of a body
+// with its filter guards, the statements this writer knows, the CALL of a script procedure and the
+// debug exit.
+#include <string>
+#include <vector>
+
+#include "diag/report.h"
+#include "gen/cpp/cpp_writer.h"
+#include "gen/model_walk.h"
+
+namespace gen {
+
+using sema::Entry;
+using sema::EntryKind;
+
+namespace {
+
+std::string str(long value) { return std::to_string(value); }
+
+const sema::Scope* child_scope(const Entry* entry) {
+  return entry->descriptor != nullptr ? entry->descriptor->child_scope : nullptr;
+}
+
+std::string arguments_of(const Entry* call) {
+  std::string text;
+  for (const Entry* v = child_scope(call) != nullptr ? child_scope(call)->first : nullptr; v != nullptr; v = v->next) {
+    const auto* value = v->descriptor != nullptr ? std::get_if<sema::ValueRecord>(&v->descriptor->record) : nullptr;
+    if (v->kind != EntryKind::Value || value == nullptr || value->return_check) continue;
+    if (!text.empty()) text += ", ";
+    text += value->text;
+  }
+  return text;
+}
+
+void end_of_guarded_region(CppWriter& w) {
+  w.raw("QLX_END_TRY");
+  w.raw("#ifdef QLX_HANDLE_EXCEPTION");
+  w.raw("catch(...)");
+  w.open_brace();
+  w.raw("return ( 1 );");
+  w.close_brace();
+  w.raw("#endif // QLX_HANDLE_EXCEPTION");
+}
+
+}  // namespace
+
+void CppWriter::write_debug_exit(std::string_view value) {
+  ifdef("QLX_TESSVIA_DEBUG");
+  line("$debug_state = " + std::string(value) + ";");
+  else_();
+  raw("return ( " + std::string(value) + " );");
+  endif();
+}
+
+void CppWriter::write_procedure(Entry* procedure) {
+  if (!is_used_routine(procedure)) return;
+  const auto& record = std::get<sema::ProcedureRecord>(procedure->descriptor->record);
+  empty();
+  raw("/* procedure " + procedure->name + " */");
+  std::string head = "QLX_T_INT QUELT::qlx_P" + str(procedure->numbers.element) + " (";
+  bool first = true;
+  std::vector<std::string> names;
+  if (!record.void_parameters && record.parameters != nullptr) {
+    for (const Entry* p = record.parameters->first; p != nullptr; p = p->next) {
+      if (!p->has_name || p->name.empty()) continue;
+      if (!first) head += ", ";
+      head += p->text + " " + p->name;
+      names.push_back(p->name);
+      first = false;
+    }
+  }
+  raw(head + ")");
+  open_brace();
+  // A body need not use every parameter.
+  for (const std::string& name : names) raw("(void)" + name + ";");
+  ifdef("QLX_TESSVIA_DEBUG");
+  line("QLX_T_INT $debug_state = 0;");
+  endif();
+  write_body(child_scope(procedure));
+  ifdef("QLX_TESSVIA_DEBUG");
+  line("return ( $debug_state );");
+  else_();
+  line("return ( 0 );");
+  endif();
+  close_brace();
+}
+
+void CppWriter::write_body(const sema::Scope* body) {
+  raw("QLX_TRY");
+  for (Entry* e = body != nullptr ? body->first : nullptr; e != nullptr; e = e->next) {
+    if (e->kind == EntryKind::Scenario || e->kind == EntryKind::Initialization || e->kind == EntryKind::Termination ||
+        e->kind == EntryKind::Exception) {
+      diag::report_internal(diag::Code::ENTCODUNK, "", std::to_string(static_cast<int>(e->kind)));
+    }
+    if (e->has_filter && !e->filter.empty()) {
+      raw(filter_guard(e->filter));
+      open_brace();
+      write_statement(e);
+      close_brace();
+    } else {
+      write_statement(e);
+    }
+  }
+  end_of_guarded_region(*this);
+}
+
+// "if ( " then the filter's terms: letters are execution filters, '~' negates the next one, '+'
+// starts another group; a leading '%' swaps the roles of "and" and "or".
+std::string CppWriter::filter_guard(std::string_view filter) const {
+  bool groups = filter.find('+') != std::string_view::npos;
+  std::string group_separator = ") || (";
+  std::string term_separator = " && ";
+  if (!filter.empty() && filter.front() == '%') {
+    group_separator = ") && (";
+    term_separator = " || ";
+    filter.remove_prefix(1);
+  }
+  std::string text = groups ? "if ( ( " : "if ( ";
+  bool term_before = false;
+  for (char c : filter) {
+    if (c == '+') {
+      text += group_separator;
+      term_before = false;
+    } else if (c == '~') {
+      if (term_before) text += term_separator;
+      text += "!";
+      term_before = false;
+    } else if (c >= 'A' && c <= 'Z') {
+      if (term_before) text += term_separator;
+      text += "qlx_runtime.qlx_ctxfilter[" + str(c - 'A') + "]";
+      term_before = true;
+    }
+  }
+  text += ")";
+  if (groups) text += " )";
+  return text;
+}
+
+void CppWriter::write_statement(Entry* statement) {
+  std::string number = str(statement->numbers.element);
+  switch (statement->kind) {
+    case EntryKind::Comment: line("$.$comment (" + number + ");"); break;
+    case EntryKind::TraceOn: line("$.$trace_on ( " + number + " );"); break;
+    case EntryKind::TraceOff: line("$.$trace_off ( " + number + " );"); break;
+    case EntryKind::FlushTrace:
+      line("$.$flush_trace ( " + number + " );");
+      line("$.$flush_circular_buffer (K_TRACECTX_MAX_PRIORITY);");
+      break;
+    case EntryKind::Error:
+      line("$.$error (" + number + ");");
+      write_debug_exit("1");
+      break;
+    case EntryKind::Exit:
+      line("$.$rioexit (" + number + ");");
+      raw("return ( 3 );");
+      break;
+    case EntryKind::Call: write_procedure_call(statement); break;
+    default: diag::report_internal(diag::Code::ENTCODUNK, "", std::to_string(static_cast<int>(statement->kind)));
+  }
+}
+
+void CppWriter::write_procedure_call(Entry* call) {
+  const auto& record = std::get<sema::CallRecord>(call->descriptor->record);
+  const Entry* procedure = record.procedure;
+  open_brace();
+  line("QLX_T_INT $ret;");
+  line("$.$bproc(" + str(procedure->numbers.element) + ");");
+  line("$ret=$P" + str(procedure->numbers.element) + " (" + arguments_of(call) + " );");
+  line("$.$aproc(" + str(procedure->numbers.after) + ");");
+  line("if ($ret)");
+  open_brace();
+  line("if ($ret==1)");
+  open_brace();
+  write_debug_exit("1");
+  close_brace();
+  line("else");
+  open_brace();
+  line("return ( $ret );");
+  close_brace();
+  close_brace();
+  close_brace();
+}
+
+}  // namespace gen

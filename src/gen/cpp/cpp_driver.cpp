@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
+#include "diag/report.h"
 #include "gen/cpp/cpp_writer.h"
 #include "gen/model_walk.h"
 
@@ -41,6 +43,11 @@ bool covered_statement(const Entry* entry) {
 
 }  // namespace
 
+void unknown_entry(const std::string& kind) {
+  diag::report_at(diag::MessageKind::Internal, diag::Code::ENTCODUNK, kind, "", 0);
+  std::abort();  // the report ends the run
+}
+
 std::string expand_prefixes(std::string_view text, std::string_view runtime) {
   std::string out;
   out.reserve(text.size() + 32);
@@ -62,12 +69,14 @@ bool cpp_driver_covers(const sema::Model& model) {
   const sema::Scope* global = model.global();
   // Scopes still to look at, with whether they are statement bodies.
   std::vector<const sema::Scope*> bodies;
+  bool root = false;
   for (const Entry* e = global->first; e != nullptr; e = e->next) {
     switch (e->kind) {
       case EntryKind::Header:
       case EntryKind::DeclaredInstance: break;
       case EntryKind::Scenario:
         if (is_generated_scenario(e)) bodies.push_back(child_scope(e));
+        root = root || is_generated_scenario(e);
         break;
       case EntryKind::Procedure:
         if (is_used_routine(e)) bodies.push_back(child_scope(e));
@@ -75,6 +84,7 @@ bool cpp_driver_covers(const sema::Model& model) {
       default: return false;  // script-level blocks, communication, variables, ...
     }
   }
+  if (!root) return false;  // nothing to run
   while (!bodies.empty()) {
     const sema::Scope* scope = bodies.back();
     bodies.pop_back();

@@ -49,7 +49,7 @@ class EntryWriter {
     Entry* root = root_scenario(w_.context().model.global());
     if (root == nullptr) {
       const Entry* first = w_.context().model.global()->first;
-      diag::report_internal(diag::Code::ENTCODUNK, "", first != nullptr ? str(static_cast<int>(first->kind)) : "");
+      unknown_entry(first != nullptr ? str(static_cast<int>(first->kind)) : "");
     }
     signature();
     w_.open_brace();

@@ -90,7 +90,7 @@ void CppWriter::write_body(const sema::Scope* body) {
   for (Entry* e = body != nullptr ? body->first : nullptr; e != nullptr; e = e->next) {
     if (e->kind == EntryKind::Scenario || e->kind == EntryKind::Initialization || e->kind == EntryKind::Termination ||
         e->kind == EntryKind::Exception) {
-      diag::report_internal(diag::Code::ENTCODUNK, "", std::to_string(static_cast<int>(e->kind)));
+      unknown_entry(std::to_string(static_cast<int>(e->kind)));
     }
     if (e->has_filter && !e->filter.empty()) {
       raw(filter_guard(e->filter));
@@ -155,7 +155,7 @@ void CppWriter::write_statement(Entry* statement) {
       raw("return ( 3 );");
       break;
     case EntryKind::Call: write_procedure_call(statement); break;
-    default: diag::report_internal(diag::Code::ENTCODUNK, "", std::to_string(static_cast<int>(statement->kind)));
+    default: unknown_entry(std::to_string(static_cast<int>(statement->kind)));
   }
 }
 

@@ -41,6 +41,9 @@ bool cpp_driver_covers(const sema::Model& model);
 // block's element number.
 std::string block_function_name(const sema::Entry* block);
 
+// The internal error "ENTCODUNK" with the kind number of an element found where it cannot be.
+[[noreturn]] void unknown_entry(const std::string& kind);
+
 // Writes the whole driver file.
 void write_cpp_driver(GenContext& context, const CppParameters& parameters);
 

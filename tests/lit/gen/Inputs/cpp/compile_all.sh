@@ -8,6 +8,9 @@ source=$1; out=$2; shift 2
 includes=""
 for dir in "$@"; do includes="$includes -I$dir"; done
 mkdir -p "$out"
+# A thread start routine has no main: compiled only.
+link=""
+grep -q "^QLX_T_INT main(" "$source" || link="-c"
 pids=""
 for cxx in g++ clang++; do
   for d in 0 1; do for h in 0 1; do for f in 0 1; do
@@ -16,7 +19,7 @@ for cxx in g++ clang++; do
     [ $h = 1 ] && flags="$flags -DQLX_HANDLE_EXCEPTION"
     [ $f = 1 ] && flags="$flags -DQMK_DYNFLW=1"
     name="$out/${cxx%++}_$d$h$f"
-    $cxx -std=c++17 -Wall -Wextra -Werror $flags $includes -o "$name" "$source" 2>"$name.log" &
+    $cxx -std=c++17 -Wall -Wextra -Werror $flags $includes $link -o "$name" "$source" 2>"$name.log" &
     pids="$pids $!"
   done; done; done
 done

@@ -36,11 +36,13 @@ std::string counter_line(char letter, int count) {
 
 }  // namespace
 
-// The name of a block's own function: the kind letter and the block's element number (each block
-// has its own number, so two INITIALIZATION blocks of one scenario get two functions).
+// The name of a block's own function: the kind letter and the number of the scenario that owns it
+// (a scenario has at most one block of each kind).
 std::string block_function_name(const Entry* block) {
   char letter = block->kind == EntryKind::Initialization ? 'i' : block->kind == EntryKind::Termination ? 't' : 'e';
-  return std::string("qlx_") + letter + std::to_string(block->numbers.element);
+  const sema::Descriptor* owner = block->scope != nullptr ? block->scope->owner : nullptr;
+  int number = owner != nullptr && owner->entry != nullptr ? owner->entry->numbers.element : -1;
+  return std::string("qlx_") + letter + std::to_string(number);
 }
 
 void CppWriter::write_frame() {

@@ -38,7 +38,7 @@ std::string expand_prefixes(std::string_view text, std::string_view runtime);
 bool cpp_driver_covers(const sema::Model& model);
 
 // The member function of a block in the statement form: "qlx_i", "qlx_t" or "qlx_e" and the
-// block's element number.
+// number of its scenario.
 std::string block_function_name(const sema::Entry* block);
 
 // The internal error "ENTCODUNK" with the kind number of an element found where it cannot be.

@@ -86,8 +86,16 @@ void CppWriter::write_procedure(Entry* procedure) {
 }
 
 void CppWriter::write_body(const sema::Scope* body) {
+  local_ = Handlers{};
   raw("QLX_TRY");
   for (Entry* e = body != nullptr ? body->first : nullptr; e != nullptr; e = e->next) {
+    if (e->kind == EntryKind::Catch) {
+      add_handler(e);
+      // The handlers apply to the calls after them: the guarded region starts again.
+      end_of_guarded_region(*this);
+      raw("QLX_TRY");
+      continue;
+    }
     if (e->kind == EntryKind::Scenario || e->kind == EntryKind::Initialization || e->kind == EntryKind::Termination ||
         e->kind == EntryKind::Exception) {
       unknown_entry(std::to_string(static_cast<int>(e->kind)));
@@ -102,6 +110,24 @@ void CppWriter::write_body(const sema::Scope* body) {
     }
   }
   end_of_guarded_region(*this);
+  local_ = Handlers{};
+}
+
+// A handler for a type already in the list replaces its procedure; a new type goes to the front; a
+// handler without a type replaces the catch-all.
+void CppWriter::add_handler(const Entry* declaration) {
+  const auto& handler = std::get<sema::CatchRecord>(declaration->descriptor->record);
+  if (handler.type.empty()) {
+    local_.catch_all = handler.procedure;
+    return;
+  }
+  for (auto& [type, procedure] : local_.typed) {
+    if (type == handler.type) {
+      procedure = handler.procedure;
+      return;
+    }
+  }
+  local_.typed.insert(local_.typed.begin(), {handler.type, handler.procedure});
 }
 
 // "if ( " then the filter's terms: letters are execution filters, '~' negates the next one, '+'
@@ -154,7 +180,13 @@ void CppWriter::write_statement(Entry* statement) {
       line("$.$rioexit (" + number + ");");
       raw("return ( 3 );");
       break;
-    case EntryKind::Call: write_procedure_call(statement); break;
+    case EntryKind::Call:
+      if (std::get<sema::CallRecord>(statement->descriptor->record).is_procedure) {
+        write_procedure_call(statement);
+      } else {
+        write_c_call(statement);
+      }
+      break;
     default: unknown_entry(std::to_string(static_cast<int>(statement->kind)));
   }
 }
@@ -179,6 +211,60 @@ void CppWriter::write_procedure_call(Entry* call) {
   close_brace();
   close_brace();
   close_brace();
+}
+
+// A CALL of a C function: its number to the runtime, the call in the guarded region with its
+// result stored when the script asks for it, the runtime's verdict on the call, the handlers.
+void CppWriter::write_c_call(Entry* call) {
+  const auto& record = std::get<sema::CallRecord>(call->descriptor->record);
+  int end = call->numbers.element_end;
+  line("$.$bcf (" + str(call->numbers.element) + ");");
+  raw("QLX_TRY");
+  std::string text = record.return_variable.empty() ? record.function + " ( " : record.return_variable + " = " + record.function + " (";
+  raw(text + arguments_of(call) + " );");
+  line("$flagrt = $.$cf (" + str(end) + ");");
+  raw("QLX_END_TRY");
+  write_handlers(end);
+  line("if ($flagrt != 0)");
+  open_brace();
+  write_debug_exit("1");
+  close_brace();
+}
+
+void CppWriter::write_handler(const std::string& type, const Entry* procedure, int end_number) {
+  std::string number = str(procedure->numbers.element);
+  line(type.empty() ? "catch(...)" : "catch(" + type + " &$exception)");
+  open_brace();
+  line("$flagrt = $.$cf (" + str(end_number) + ");");
+  line("$.$bproc (" + number + ");");
+  line(type.empty() ? "$flagrt = $P" + number + "();" : "$flagrt = $P" + number + "($exception);");
+  line("$.$aproc (" + str(procedure->numbers.after) + ");");
+  ifdef("QLX_TESSVIA_DEBUG");
+  else_();
+  line("if ($flagrt) throw;");
+  endif();
+  close_brace();
+}
+
+// The handlers of a call with end number `n`: the typed ones in list order, then the catch-all, or
+// without one a catch-all that reports through the runtime and lets the exception go on.
+void CppWriter::write_handlers(int end_number) {
+  raw("#ifdef QLX_HANDLE_EXCEPTION");
+  for (const auto& [type, procedure] : local_.typed) write_handler(type, procedure, end_number);
+  if (local_.catch_all != nullptr) {
+    write_handler("", local_.catch_all, end_number);
+  } else {
+    raw("catch(...)");
+    open_brace();
+    line("$.$catch ();");
+    line("$flagrt = $.$cf (" + str(end_number) + ");");
+    ifdef("QLX_TESSVIA_DEBUG");
+    else_();
+    raw("throw;");
+    endif();
+    close_brace();
+  }
+  raw("#endif // QLX_HANDLE_EXCEPTION");
 }
 
 }  // namespace gen

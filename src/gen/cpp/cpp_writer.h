@@ -9,6 +9,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "gen/generation.h"
@@ -32,8 +33,9 @@ struct CppParameters {
 std::string expand_prefixes(std::string_view text, std::string_view runtime);
 
 // Whether the writer covers every element of the model: scenarios, blocks, procedures and the
-// statements it knows (COMMENT, ERROR, EXIT, TRACE_ON/OFF, FLUSH_TRACE, CALL of a PROC), the
-// header and declared instances. Anything else (communication, VAR, C calls, ...) is not written
+// statements it knows (COMMENT, ERROR, EXIT, TRACE_ON/OFF, FLUSH_TRACE, CALL of a PROC, CATCH, and
+// CALL of a C function whose arguments are plain values and whose result is either not kept or
+// kept in a variable of the script without an expected value), the header and declared instances. Anything else (communication, VAR, C calls, ...) is not written
 // yet, and the run writes no driver rather than a wrong one.
 bool cpp_driver_covers(const sema::Model& model);
 
@@ -101,12 +103,23 @@ class CppWriter {
   void write_member_functions();
   void write_statement(sema::Entry* statement);
   void write_procedure_call(sema::Entry* call);
+  void write_c_call(sema::Entry* call);
+  void write_handlers(int end_number);
+  void write_handler(const std::string& type, const sema::Entry* procedure, int end_number);
   std::string filter_guard(std::string_view filter) const;
+  void add_handler(const sema::Entry* declaration);
 
   GenContext& context_;
   const CppParameters& parameters_;
   GenOutput out_;
   std::string runtime_ = "qlx_runtime";
+  // The exception handlers of the function being written (CATCH statements met in its body), newest
+  // type first, and its catch-all; emptied for each function.
+  struct Handlers {
+    std::vector<std::pair<std::string, const sema::Entry*>> typed;
+    const sema::Entry* catch_all = nullptr;
+  };
+  Handlers local_;
   int counter_count_ = 21;
   friend class ScenarioFunctions;
   friend class EntryWriter;

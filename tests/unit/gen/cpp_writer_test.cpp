@@ -51,11 +51,31 @@ TEST_F(CppCoverage, AScenarioLeftOutBySelectionIsNotLookedInto) {
   EXPECT_EQ(scenario_tree_depth(model.global()), 2);
 }
 
-TEST_F(CppCoverage, ACallOfACFunctionOrNoScenarioIsNotCovered) {
-  EXPECT_FALSE(cpp_driver_covers(model));  // nothing to run
+TEST_F(CppCoverage, NoScenarioIsNotCovered) { EXPECT_FALSE(cpp_driver_covers(model)); }
+
+// A C call is covered while it needs nothing of the statement writer still to come: a result
+// variable of its own, an expected result, arguments passed by address or checked after the call.
+TEST_F(CppCoverage, OnlyPlainCallsOfCFunctionsAreCovered) {
   Entry* root = scenario(nullptr, "main");
-  Entry* call = add(root->descriptor->child_scope, EntryKind::Call, "device_ready", 2);
-  record<sema::CallRecord>(call, DescriptorKind::Call).function = "device_ready";
+  Entry* call = add(root->descriptor->child_scope, EntryKind::Call, "check_level", 2);
+  auto& c_call = record<sema::CallRecord>(call, DescriptorKind::Call);
+  c_call.function = "check_level";
+  sema::open_scope(model, call->descriptor, root->descriptor->child_scope);
+  Entry* argument = add(call->descriptor->child_scope, EntryKind::Value, "", 2);
+  auto& value = record<sema::ValueRecord>(argument, DescriptorKind::ReturnCheck);
+  value.text = "3";
+  EXPECT_TRUE(cpp_driver_covers(model));
+  value.at_parts[0] = "0";
+  EXPECT_FALSE(cpp_driver_covers(model));
+  value.at_parts[0].clear();
+  value.by_reference = true;
+  EXPECT_FALSE(cpp_driver_covers(model));
+  value.by_reference = false;
+  c_call.expected_value = "0";
+  EXPECT_FALSE(cpp_driver_covers(model));
+  c_call.expected_value.clear();
+  c_call.return_variable = "qlx_return_0";
+  c_call.return_variable_generated = true;
   EXPECT_FALSE(cpp_driver_covers(model));
 }
 

@@ -1,7 +1,8 @@
 // TEST STUB of the test runtime, for the C++ driver generator's tests only: just enough of the
 // runtime contract (types, macros, the runtime class and the tester-link functions) for a generated
 // driver to compile with -Wall -Wextra -Werror and run. Each call prints "RT <name> <arguments>".
-// It is not the project's dry-run runtime. STUB_FILTERS holds the execution filters that are set, STUB_INSTANCE the instance name a run is given.
+// It is not the project's dry-run runtime. STUB_FILTERS holds the execution filters that are set, STUB_INSTANCE the instance name a run is given, STUB_FAIL_CALL the end number of the
+// C function call whose checks fail.
 #ifndef QMK_TEST_STUB_TP_H
 #define QMK_TEST_STUB_TP_H
 #include <cstdio>
@@ -79,6 +80,14 @@ class QLX_C_RUNTIME {
   void qlx_flush_trace(int n) QLX_STUB_CALL(flush_trace, n)
   void qlx_error(int n) QLX_STUB_CALL(error, n)
   void qlx_rioexit(int n) QLX_STUB_CALL(rioexit, n)
+  void qlx_bcf(int n) QLX_STUB_CALL(bcf, n)
+  // A call's checks fail when STUB_FAIL_CALL names its end number.
+  QLX_T_INT qlx_cf(int n) {
+    qlx_stub::call("cf", n);
+    const char *failing = std::getenv("STUB_FAIL_CALL");
+    return failing != nullptr && std::atoi(failing) == n ? 1 : 0;
+  }
+  void qlx_catch() { qlx_stub::call("catch"); }
   void qlx_set_trace_functions() { qlx_stub::call("set_trace_functions"); }
   template <typename C, typename V>
   void qlx_set_lstflt(C c, V, const char *letters) {

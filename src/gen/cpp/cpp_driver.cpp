@@ -61,6 +61,9 @@ bool covered_statement(const Entry* entry) {
     case EntryKind::FlushTrace: return true;
     case EntryKind::Call: return is_procedure_call(entry) || is_plain_c_call(entry);
     case EntryKind::Catch: return is_catch(entry);
+    case EntryKind::GuardedStatementsBegin:
+    case EntryKind::InstanceDesignation:
+    case EntryKind::GuardedStatementsEnd: return true;
     default: return false;
   }
 }

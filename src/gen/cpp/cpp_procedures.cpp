@@ -89,6 +89,16 @@ void CppWriter::write_body(const sema::Scope* body) {
   local_ = Handlers{};
   raw("QLX_TRY");
   for (Entry* e = body != nullptr ? body->first : nullptr; e != nullptr; e = e->next) {
+    if (e->kind == EntryKind::GuardedStatementsBegin) {
+      raw(instance_guard(e));
+      open_brace();
+      continue;
+    }
+    if (e->kind == EntryKind::InstanceDesignation) continue;
+    if (e->kind == EntryKind::GuardedStatementsEnd) {
+      close_brace();
+      continue;
+    }
     if (e->kind == EntryKind::Catch) {
       add_handler(e);
       // The handlers apply to the calls after them: the guarded region starts again.
@@ -128,6 +138,23 @@ void CppWriter::add_handler(const Entry* declaration) {
     }
   }
   local_.typed.insert(local_.typed.begin(), {handler.type, handler.procedure});
+}
+
+// The statements of an instance group run only on the instances it names: the instance the driver
+// plays at run time is QLX_NUMINSTANCE, 2 for the first declared instance, 3 for the next, ...
+std::string CppWriter::instance_guard(const Entry* begin) const {
+  std::string condition;
+  for (const Entry* e = begin->next; e != nullptr && e->kind == EntryKind::InstanceDesignation; e = e->next) {
+    const auto* designation = std::get_if<sema::InstanceDesignationRecord>(&e->descriptor->record);
+    if (designation == nullptr || designation->instance == nullptr) continue;
+    int index = 2;
+    for (const Entry* d = context_.model.global()->first; d != nullptr && d != designation->instance; d = d->next) {
+      if (d->kind == EntryKind::DeclaredInstance) ++index;
+    }
+    if (!condition.empty()) condition += " || ";
+    condition += "QLX_NUMINSTANCE == " + str(index);
+  }
+  return "if ( " + (condition.empty() ? std::string("0") : condition) + " )";
 }
 
 // "if ( " then the filter's terms: letters are execution filters, '~' negates the next one, '+'

@@ -108,6 +108,7 @@ class CppWriter {
   void write_handler(const std::string& type, const sema::Entry* procedure, int end_number);
   std::string filter_guard(std::string_view filter) const;
   void add_handler(const sema::Entry* declaration);
+  std::string instance_guard(const sema::Entry* begin) const;
 
   GenContext& context_;
   const CppParameters& parameters_;

@@ -1,6 +1,7 @@
 #include "driver/generation_phase.h"
 
 #include "driver/output_names.h"
+#include "gen/cpp/cpp_writer.h"
 #include "gen/output_set.h"
 #include "gen/run_identifier.h"
 #include "gen/tdc/probe_header.h"
@@ -39,6 +40,18 @@ gen::GenParameters generation_parameters(const GenerationInput& input) {
   return parameters;
 }
 
+gen::CppParameters cpp_parameters(const RunOptions& options) {
+  gen::CppParameters cpp;
+  cpp.source = source_file_name(options.root);
+  cpp.report_file = report_file_name(options.root);
+  cpp.filter_letters = options.filter_letters.value_or("");
+  cpp.allocation = static_cast<int>(options.allocation);
+  cpp.start_routine = thread_routine_name(options.thread_routine, options.root);
+  cpp.buffer_kb = options.buffer_size;
+  cpp.interface_files = options.interface_files;
+  return cpp;
+}
+
 void run_generators(const GenerationInput& input, StudioLog& log) {
   const RunOptions& options = input.options;
   gen::GenParameters parameters = generation_parameters(input);
@@ -60,7 +73,13 @@ void run_generators(const GenerationInput& input, StudioLog& log) {
   write_studio_line(log, "TSF", tsf);
   gen::write_tsf(context, tsf);
 
-  // The C++ driver joins here, before the probe header is ended.
+  // The C++ driver, for the scripts whose every element its writer covers; for the others no
+  // driver is written rather than an incomplete one.
+  if (options.probe == ProbeMode::NotGiven && gen::cpp_driver_covers(context.model)) {
+    gen::CppParameters cpp = cpp_parameters(options);
+    write_studio_line(log, "SRC", cpp.source);
+    gen::write_cpp_driver(context, cpp);
+  }
   gen::close_probe_header(context);
   outputs.commit();
 }

@@ -6,6 +6,7 @@
 
 #include "driver/run_options.h"
 #include "driver/studio_log.h"
+#include "gen/cpp/cpp_writer.h"
 #include "gen/generation.h"
 #include "script/source_files.h"
 #include "sema/analysis.h"
@@ -23,6 +24,8 @@ struct GenerationInput {
 
 // The generators' parameters from the run.
 gen::GenParameters generation_parameters(const GenerationInput& input);
+// The C++ driver's own parameters from the run's options.
+gen::CppParameters cpp_parameters(const RunOptions& options);
 // The generators' view of the script reader's file records, in the same order.
 std::vector<gen::ScriptFile> script_files_for_generators(const script::SourceFileList& files);
 

@@ -28,25 +28,6 @@ std::string escaped_once(std::string_view text) {
   return out;
 }
 
-// The first file of the list with each ordinal 1, 2, ...; the sections stop at the first
-// ordinal that no file has.
-std::vector<const ScriptFile*> files_by_ordinal(const std::vector<ScriptFile>& files) {
-  std::vector<const ScriptFile*> by_ordinal;
-  for (const ScriptFile& file : files) {
-    if (file.ordinal < 1 || file.ordinal > static_cast<int>(files.size())) continue;
-    if (by_ordinal.size() < static_cast<std::size_t>(file.ordinal)) by_ordinal.resize(static_cast<std::size_t>(file.ordinal));
-    const ScriptFile*& slot = by_ordinal[static_cast<std::size_t>(file.ordinal - 1)];
-    if (slot == nullptr) slot = &file;
-  }
-  for (std::size_t i = 0; i < by_ordinal.size(); ++i) {
-    if (by_ordinal[i] == nullptr) {
-      by_ordinal.resize(i);
-      break;
-    }
-  }
-  return by_ordinal;
-}
-
 void write_point(GenOutput& out, const TracePoint& point) {
   if (point.kind == TracePoint::Instance) {
     gen_line(out, "SI 1");
@@ -75,6 +56,23 @@ void write_section(GenContext& context, GenOutput& out, const ScriptFile& file, 
 }
 
 }  // namespace
+
+std::vector<const ScriptFile*> files_by_ordinal(const std::vector<ScriptFile>& files) {
+  std::vector<const ScriptFile*> by_ordinal;
+  for (const ScriptFile& file : files) {
+    if (file.ordinal < 1 || file.ordinal > static_cast<int>(files.size())) continue;
+    if (by_ordinal.size() < static_cast<std::size_t>(file.ordinal)) by_ordinal.resize(static_cast<std::size_t>(file.ordinal));
+    const ScriptFile*& slot = by_ordinal[static_cast<std::size_t>(file.ordinal - 1)];
+    if (slot == nullptr) slot = &file;
+  }
+  for (std::size_t i = 0; i < by_ordinal.size(); ++i) {
+    if (by_ordinal[i] == nullptr) {
+      by_ordinal.resize(i);
+      break;
+    }
+  }
+  return by_ordinal;
+}
 
 std::string tsf_source_directory(std::string_view directory) {
   std::string twice = escaped_once(escaped_once(directory));

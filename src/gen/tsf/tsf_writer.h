@@ -5,6 +5,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "gen/generation.h"
 
@@ -13,6 +14,10 @@ namespace gen {
 // Writes `tsf_name` through the context's output set. "FICERROPN" when it cannot be created,
 // "SIZBUFOVL" for a line over 4095 characters.
 void write_tsf(GenContext& context, const std::string& tsf_name);
+
+// The script files that get a trace section: the first file of the list with each ordinal 1, 2,
+// ..., stopping at the first ordinal that no file has. The driver notifies the same files.
+std::vector<const ScriptFile*> files_by_ordinal(const std::vector<ScriptFile>& files);
 
 // The directory of the "SO" line: escaped twice (backslashes doubled and double quotes escaped
 // with a backslash, then both again), every "/" then written as two backslashes.

@@ -1,0 +1,171 @@
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+#include "diag/report.h"
+#include "gen/cpp/cpp_writer.h"
+#include "gen/model_walk.h"
+
+namespace gen {
+
+using sema::Entry;
+using sema::EntryKind;
+
+namespace {
+
+const sema::Scope* child_scope(const Entry* entry) {
+  return entry->descriptor != nullptr ? entry->descriptor->child_scope : nullptr;
+}
+
+bool is_statement_form_block(const Entry* entry) {
+  const auto* block = entry->descriptor != nullptr ? std::get_if<sema::BlockRecord>(&entry->descriptor->record) : nullptr;
+  return block != nullptr && block->procedure == nullptr;
+}
+
+bool is_procedure_call(const Entry* entry) {
+  const auto* call = entry->descriptor != nullptr ? std::get_if<sema::CallRecord>(&entry->descriptor->record) : nullptr;
+  return call != nullptr && call->is_procedure && call->procedure != nullptr;
+}
+
+// A CALL of a C function that needs neither the preparation of its arguments (REF, '@' checks)
+// nor a typed check of its result, nor a result variable of its own.
+bool is_plain_c_call(const Entry* entry) {
+  const auto* call = entry->descriptor != nullptr ? std::get_if<sema::CallRecord>(&entry->descriptor->record) : nullptr;
+  if (call == nullptr || call->is_procedure || call->return_variable_generated || !call->expected_value.empty()) return false;
+  const sema::Scope* arguments = entry->descriptor->child_scope;
+  for (const Entry* v = arguments != nullptr ? arguments->first : nullptr; v != nullptr; v = v->next) {
+    const auto* value = v->descriptor != nullptr ? std::get_if<sema::ValueRecord>(&v->descriptor->record) : nullptr;
+    if (v->kind != EntryKind::Value || value == nullptr) return false;
+    if (value->return_check) {
+      if (!value->text.empty()) return false;
+      continue;
+    }
+    if (value->by_reference || !value->at_parts[0].empty() || !value->at_parts[1].empty()) return false;
+  }
+  return true;
+}
+
+bool is_catch(const Entry* entry) {
+  const auto* handler = entry->descriptor != nullptr ? std::get_if<sema::CatchRecord>(&entry->descriptor->record) : nullptr;
+  return handler != nullptr && handler->procedure != nullptr;
+}
+
+// Kinds the writer knows inside a scenario, block or procedure body.
+bool covered_statement(const Entry* entry) {
+  switch (entry->kind) {
+    case EntryKind::Comment:
+    case EntryKind::Error:
+    case EntryKind::Exit:
+    case EntryKind::TraceOn:
+    case EntryKind::TraceOff:
+    case EntryKind::FlushTrace: return true;
+    case EntryKind::Call: return is_procedure_call(entry) || is_plain_c_call(entry);
+    case EntryKind::Catch: return is_catch(entry);
+    case EntryKind::GuardedStatementsBegin:
+    case EntryKind::InstanceDesignation:
+    case EntryKind::GuardedStatementsEnd: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+void unknown_entry(const std::string& kind) {
+  diag::report_at(diag::MessageKind::Internal, diag::Code::ENTCODUNK, kind, "", 0);
+  std::abort();  // the report ends the run
+}
+
+std::string expand_prefixes(std::string_view text, std::string_view runtime) {
+  std::string out;
+  out.reserve(text.size() + 32);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '$') {
+      out += text[i];
+    } else if (i + 1 < text.size() && text[i + 1] == '.') {
+      out += runtime;
+      out += '.';
+      ++i;
+    } else {
+      out += "qlx_";
+    }
+  }
+  return out;
+}
+
+bool cpp_driver_covers(const sema::Model& model) {
+  const sema::Scope* global = model.global();
+  // Scopes still to look at, with whether they are statement bodies.
+  std::vector<const sema::Scope*> bodies;
+  bool root = false;
+  for (const Entry* e = global->first; e != nullptr; e = e->next) {
+    switch (e->kind) {
+      case EntryKind::Header:
+      case EntryKind::DeclaredInstance: break;
+      case EntryKind::Scenario:
+        if (is_generated_scenario(e)) bodies.push_back(child_scope(e));
+        root = root || is_generated_scenario(e);
+        break;
+      case EntryKind::Procedure:
+        if (is_used_routine(e)) bodies.push_back(child_scope(e));
+        break;
+      default: return false;  // script-level blocks, communication, variables, ...
+    }
+  }
+  if (!root) return false;  // nothing to run
+  while (!bodies.empty()) {
+    const sema::Scope* scope = bodies.back();
+    bodies.pop_back();
+    for (const Entry* e = scope != nullptr ? scope->first : nullptr; e != nullptr; e = e->next) {
+      if (e->kind == EntryKind::Scenario) {
+        if (is_generated_scenario(e)) bodies.push_back(child_scope(e));
+      } else if (e->kind == EntryKind::Initialization || e->kind == EntryKind::Termination ||
+                 e->kind == EntryKind::Exception) {
+        if (is_statement_form_block(e)) bodies.push_back(child_scope(e));
+      } else if (!covered_statement(e)) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+int scenario_tree_depth(const sema::Scope* global) {
+  int deepest = 0;
+  std::vector<std::pair<const sema::Scope*, int>> pending{{global, 0}};
+  while (!pending.empty()) {
+    auto [scope, depth] = pending.back();
+    pending.pop_back();
+    for (const Entry* e = scope != nullptr ? scope->first : nullptr; e != nullptr; e = e->next) {
+      if (e->kind != EntryKind::Scenario || !is_generated_scenario(e)) continue;
+      deepest = std::max(deepest, depth + 1);
+      pending.emplace_back(child_scope(e), depth + 1);
+    }
+  }
+  return deepest;
+}
+
+CppWriter::CppWriter(GenContext& context, const CppParameters& parameters)
+    : context_(context), parameters_(parameters) {
+  // The entry sets J0 and each composite at depth d its J<d>: one counter more than the tree is deep.
+  counter_count_ = std::max(21, scenario_tree_depth(context.model.global()) + 1);
+}
+
+void CppWriter::line(std::string_view text) { gen_line(out_, expand_prefixes(text, runtime_)); }
+
+bool CppWriter::has_trace_buffer() const {
+  return context_.parameters.trace_level > 0 && buffer_bytes() > 0;
+}
+
+bool CppWriter::buffer_rule() const { return has_trace_buffer() && context_.parameters.trace_level != 50; }
+
+long CppWriter::buffer_bytes() const { return static_cast<long>(parameters_.buffer_kb & 0xFFFFFF) * 1024; }
+
+void write_cpp_driver(GenContext& context, const CppParameters& parameters) {
+  CppWriter writer(context, parameters);
+  gen_open(context.outputs, writer.out(), parameters.source);
+  writer.write_frame();
+  writer.write_entry();
+  gen_close(writer.out());
+}
+
+}  // namespace gen

@@ -1,0 +1,161 @@
+// The file frame of the driver: the head, the includes, the declarations and the QLX_K_ defines,
+// the class QUELT with one prototype per generated function, the state initialiser and the
+// constructor, then the member functions in declaration order.
+#include <string>
+
+#include "gen/cpp/cpp_writer.h"
+#include "gen/model_walk.h"
+
+namespace gen {
+
+using sema::Entry;
+using sema::EntryKind;
+
+namespace {
+
+int count_of(const sema::Scope* global, EntryKind kind) {
+  int count = 0;
+  for (const Entry* e = global->first; e != nullptr; e = e->next) count += e->kind == kind ? 1 : 0;
+  return count;
+}
+
+bool is_statement_form_block(const Entry* entry) {
+  const auto* block = entry->descriptor != nullptr ? std::get_if<sema::BlockRecord>(&entry->descriptor->record) : nullptr;
+  return block != nullptr && block->procedure == nullptr;
+}
+
+// "I0,I1,...,I<n-1>;" after "QLX_T_INT ".
+std::string counter_line(char letter, int count) {
+  std::string text = "QLX_T_INT ";
+  for (int i = 0; i < count; ++i) {
+    text += letter + std::to_string(i);
+    text += i + 1 < count ? ',' : ';';
+  }
+  return text;
+}
+
+}  // namespace
+
+// The name of a block's own function: the kind letter and the number of the scenario that owns it
+// (a scenario has at most one block of each kind).
+std::string block_function_name(const Entry* block) {
+  char letter = block->kind == EntryKind::Initialization ? 'i' : block->kind == EntryKind::Termination ? 't' : 'e';
+  const sema::Descriptor* owner = block->scope != nullptr ? block->scope->owner : nullptr;
+  int number = owner != nullptr && owner->entry != nullptr ? owner->entry->numbers.element : -1;
+  return std::string("qlx_") + letter + std::to_string(number);
+}
+
+void CppWriter::write_frame() {
+  write_head();
+  write_declarations();
+  write_class();
+  write_state_initialiser();
+  write_constructor();
+  if (parameters_.allocation == 0) {
+    line("static QUELT $quelt_static;");
+    if (has_trace_buffer()) line("static QLX_T_CAR $ctxbuffertrace_static[" + std::to_string(buffer_bytes()) + "];");
+  }
+  write_member_functions();
+}
+
+void CppWriter::write_head() {
+  raw("//");
+  raw("// QUELT Tessvia v2.6a, preprocessor C++");
+  raw("// file name: " + parameters_.source);
+  raw("// date: " + context_.run.date);
+  raw("//");
+  empty();
+  empty();
+  raw("#ifdef USE_QMK");
+  raw("#undef USE_QMK");
+  raw("#endif");
+  raw("#define USE_QMK 1");
+  raw("#include \"TP.h\"");
+  raw("#include <string>");
+  if (parameters_.start_routine != "<main>") define("QUELT", parameters_.start_routine + "_class");
+  for (const std::string& file : parameters_.interface_files) {
+    raw("#include \"" + gen_c_path(file) + "\"");
+    empty();
+  }
+}
+
+void CppWriter::write_declarations() {
+  const sema::Scope* global = context_.model.global();
+  define("QLX_K_MAX_COMT", std::to_string(count_of(global, EntryKind::CommType) + 1));
+  define("QLX_K_MAX_CHAN", std::to_string(count_of(global, EntryKind::Channel) + 1));
+  define("QLX_K_MAX_MSGT", std::to_string(count_of(global, EntryKind::MessageType)));
+}
+
+void CppWriter::write_class() {
+  line("class QUELT");
+  open_brace();
+  line("public:");
+  line("QUELT ();");
+  line("void $initstates ();");
+  write_prototypes();
+  line("QLX_T_INT $flagrt;");
+  line("QLX_T_UTIME WTIME;");
+  line(counter_line('I', counter_count_));
+  line(counter_line('J', counter_count_));
+  line("QLX_C_RUNTIME $runtime;");
+  close_brace();
+  line(";");
+}
+
+void CppWriter::write_prototypes() {
+  for (const Entry* e = context_.model.global()->function_list; e != nullptr; e = e->chain) {
+    switch (e->kind) {
+      case EntryKind::Scenario:
+        if (is_generated_scenario(e)) line("QLX_T_INT $S" + std::to_string(e->numbers.element) + " ();");
+        break;
+      case EntryKind::Procedure: {
+        if (!is_used_routine(e)) break;
+        std::string types;
+        const auto& procedure = std::get<sema::ProcedureRecord>(e->descriptor->record);
+        if (!procedure.void_parameters && procedure.parameters != nullptr) {
+          for (const Entry* p = procedure.parameters->first; p != nullptr; p = p->next) {
+            if (!types.empty()) types += ", ";
+            types += p->text;
+          }
+        }
+        line("QLX_T_INT $P" + std::to_string(e->numbers.element) + " (" + types + ");");
+        break;
+      }
+      case EntryKind::Initialization:
+      case EntryKind::Termination:
+      case EntryKind::Exception:
+        if (is_statement_form_block(e) && e->numbers.element >= 0) raw("QLX_T_INT " + block_function_name(e) + " ();");
+        break;
+      default: break;
+    }
+  }
+}
+
+// The message states start at QLX_NOEVT; written after the class that declares the function.
+void CppWriter::write_state_initialiser() {
+  line("void QUELT::$initstates ()");
+  open_brace();
+  close_brace();
+}
+
+void CppWriter::write_constructor() {
+  define("QLX_NUMINSTANCE", expand_prefixes("$runtime.$ctxnuminstance", runtime_));
+  define("QLX_OCCID", expand_prefixes("$runtime.$ctxoccid", runtime_));
+  define("QLX_TIMEOUT", expand_prefixes("$runtime.$ctxtimeout", runtime_));
+  empty();
+  line("QUELT :: QUELT () : WTIME(0)");
+  open_brace();
+  close_brace();
+}
+
+void CppWriter::write_member_functions() {
+  for (Entry* e = context_.model.global()->first; e != nullptr; e = e->next) {
+    if (e->kind == EntryKind::Scenario) {
+      write_scenario_tree(e);
+    } else if (e->kind == EntryKind::Procedure) {
+      write_procedure(e);
+    }
+  }
+}
+
+}  // namespace gen

@@ -1,0 +1,297 @@
+// Procedures and bodies: the member function of each used procedure, the guarded frame of a body
+// with its filter guards, the statements this writer knows, the CALL of a script procedure and the
+// debug exit.
+#include <string>
+#include <vector>
+
+#include "diag/report.h"
+#include "gen/cpp/cpp_writer.h"
+#include "gen/model_walk.h"
+
+namespace gen {
+
+using sema::Entry;
+using sema::EntryKind;
+
+namespace {
+
+std::string str(long value) { return std::to_string(value); }
+
+const sema::Scope* child_scope(const Entry* entry) {
+  return entry->descriptor != nullptr ? entry->descriptor->child_scope : nullptr;
+}
+
+std::string arguments_of(const Entry* call) {
+  std::string text;
+  for (const Entry* v = child_scope(call) != nullptr ? child_scope(call)->first : nullptr; v != nullptr; v = v->next) {
+    const auto* value = v->descriptor != nullptr ? std::get_if<sema::ValueRecord>(&v->descriptor->record) : nullptr;
+    if (v->kind != EntryKind::Value || value == nullptr || value->return_check) continue;
+    if (!text.empty()) text += ", ";
+    text += value->text;
+  }
+  return text;
+}
+
+void end_of_guarded_region(CppWriter& w) {
+  w.raw("QLX_END_TRY");
+  w.raw("#ifdef QLX_HANDLE_EXCEPTION");
+  w.raw("catch(...)");
+  w.open_brace();
+  w.raw("return ( 1 );");
+  w.close_brace();
+  w.raw("#endif // QLX_HANDLE_EXCEPTION");
+}
+
+}  // namespace
+
+void CppWriter::write_debug_exit(std::string_view value) {
+  ifdef("QLX_TESSVIA_DEBUG");
+  line("$debug_state = " + std::string(value) + ";");
+  else_();
+  raw("return ( " + std::string(value) + " );");
+  endif();
+}
+
+void CppWriter::write_procedure(Entry* procedure) {
+  if (!is_used_routine(procedure)) return;
+  const auto& record = std::get<sema::ProcedureRecord>(procedure->descriptor->record);
+  empty();
+  raw("/* procedure " + procedure->name + " */");
+  std::string head = "QLX_T_INT QUELT::qlx_P" + str(procedure->numbers.element) + " (";
+  bool first = true;
+  std::vector<std::string> names;
+  if (!record.void_parameters && record.parameters != nullptr) {
+    for (const Entry* p = record.parameters->first; p != nullptr; p = p->next) {
+      if (!p->has_name || p->name.empty()) continue;
+      if (!first) head += ", ";
+      head += p->text + " " + p->name;
+      names.push_back(p->name);
+      first = false;
+    }
+  }
+  raw(head + ")");
+  open_brace();
+  // A body need not use every parameter.
+  for (const std::string& name : names) raw("(void)" + name + ";");
+  ifdef("QLX_TESSVIA_DEBUG");
+  line("QLX_T_INT $debug_state = 0;");
+  endif();
+  write_body(child_scope(procedure));
+  ifdef("QLX_TESSVIA_DEBUG");
+  line("return ( $debug_state );");
+  else_();
+  line("return ( 0 );");
+  endif();
+  close_brace();
+}
+
+void CppWriter::write_body(const sema::Scope* body) {
+  local_ = Handlers{};
+  raw("QLX_TRY");
+  for (Entry* e = body != nullptr ? body->first : nullptr; e != nullptr; e = e->next) {
+    if (e->kind == EntryKind::GuardedStatementsBegin) {
+      raw(instance_guard(e));
+      open_brace();
+      continue;
+    }
+    if (e->kind == EntryKind::InstanceDesignation) continue;
+    if (e->kind == EntryKind::GuardedStatementsEnd) {
+      close_brace();
+      continue;
+    }
+    if (e->kind == EntryKind::Catch) {
+      add_handler(e);
+      // The handlers apply to the calls after them: the guarded region starts again.
+      end_of_guarded_region(*this);
+      raw("QLX_TRY");
+      continue;
+    }
+    if (e->kind == EntryKind::Scenario || e->kind == EntryKind::Initialization || e->kind == EntryKind::Termination ||
+        e->kind == EntryKind::Exception) {
+      unknown_entry(std::to_string(static_cast<int>(e->kind)));
+    }
+    if (e->has_filter && !e->filter.empty()) {
+      raw(filter_guard(e->filter));
+      open_brace();
+      write_statement(e);
+      close_brace();
+    } else {
+      write_statement(e);
+    }
+  }
+  end_of_guarded_region(*this);
+  local_ = Handlers{};
+}
+
+// A handler for a type already in the list replaces its procedure; a new type goes to the front; a
+// handler without a type replaces the catch-all.
+void CppWriter::add_handler(const Entry* declaration) {
+  const auto& handler = std::get<sema::CatchRecord>(declaration->descriptor->record);
+  if (handler.type.empty()) {
+    local_.catch_all = handler.procedure;
+    return;
+  }
+  for (auto& [type, procedure] : local_.typed) {
+    if (type == handler.type) {
+      procedure = handler.procedure;
+      return;
+    }
+  }
+  local_.typed.insert(local_.typed.begin(), {handler.type, handler.procedure});
+}
+
+// The statements of an instance group run only on the instances it names: the instance the driver
+// plays at run time is QLX_NUMINSTANCE, 2 for the first declared instance, 3 for the next, ...
+std::string CppWriter::instance_guard(const Entry* begin) const {
+  std::string condition;
+  for (const Entry* e = begin->next; e != nullptr && e->kind == EntryKind::InstanceDesignation; e = e->next) {
+    const auto* designation = std::get_if<sema::InstanceDesignationRecord>(&e->descriptor->record);
+    if (designation == nullptr || designation->instance == nullptr) continue;
+    int index = 2;
+    for (const Entry* d = context_.model.global()->first; d != nullptr && d != designation->instance; d = d->next) {
+      if (d->kind == EntryKind::DeclaredInstance) ++index;
+    }
+    if (!condition.empty()) condition += " || ";
+    condition += "QLX_NUMINSTANCE == " + str(index);
+  }
+  return "if ( " + (condition.empty() ? std::string("0") : condition) + " )";
+}
+
+// "if ( " then the filter's terms: letters are execution filters, '~' negates the next one, '+'
+// starts another group; a leading '%' swaps the roles of "and" and "or".
+std::string CppWriter::filter_guard(std::string_view filter) const {
+  bool groups = filter.find('+') != std::string_view::npos;
+  std::string group_separator = ") || (";
+  std::string term_separator = " && ";
+  if (!filter.empty() && filter.front() == '%') {
+    group_separator = ") && (";
+    term_separator = " || ";
+    filter.remove_prefix(1);
+  }
+  std::string text = groups ? "if ( ( " : "if ( ";
+  bool term_before = false;
+  for (char c : filter) {
+    if (c == '+') {
+      text += group_separator;
+      term_before = false;
+    } else if (c == '~') {
+      if (term_before) text += term_separator;
+      text += "!";
+      term_before = false;
+    } else if (c >= 'A' && c <= 'Z') {
+      if (term_before) text += term_separator;
+      text += "qlx_runtime.qlx_ctxfilter[" + str(c - 'A') + "]";
+      term_before = true;
+    }
+  }
+  text += ")";
+  if (groups) text += " )";
+  return text;
+}
+
+void CppWriter::write_statement(Entry* statement) {
+  std::string number = str(statement->numbers.element);
+  switch (statement->kind) {
+    case EntryKind::Comment: line("$.$comment (" + number + ");"); break;
+    case EntryKind::TraceOn: line("$.$trace_on ( " + number + " );"); break;
+    case EntryKind::TraceOff: line("$.$trace_off ( " + number + " );"); break;
+    case EntryKind::FlushTrace:
+      line("$.$flush_trace ( " + number + " );");
+      line("$.$flush_circular_buffer (K_TRACECTX_MAX_PRIORITY);");
+      break;
+    case EntryKind::Error:
+      line("$.$error (" + number + ");");
+      write_debug_exit("1");
+      break;
+    case EntryKind::Exit:
+      line("$.$rioexit (" + number + ");");
+      raw("return ( 3 );");
+      break;
+    case EntryKind::Call:
+      if (std::get<sema::CallRecord>(statement->descriptor->record).is_procedure) {
+        write_procedure_call(statement);
+      } else {
+        write_c_call(statement);
+      }
+      break;
+    default: unknown_entry(std::to_string(static_cast<int>(statement->kind)));
+  }
+}
+
+void CppWriter::write_procedure_call(Entry* call) {
+  const auto& record = std::get<sema::CallRecord>(call->descriptor->record);
+  const Entry* procedure = record.procedure;
+  open_brace();
+  line("QLX_T_INT $ret;");
+  line("$.$bproc(" + str(procedure->numbers.element) + ");");
+  line("$ret=$P" + str(procedure->numbers.element) + " (" + arguments_of(call) + " );");
+  line("$.$aproc(" + str(procedure->numbers.after) + ");");
+  line("if ($ret)");
+  open_brace();
+  line("if ($ret==1)");
+  open_brace();
+  write_debug_exit("1");
+  close_brace();
+  line("else");
+  open_brace();
+  line("return ( $ret );");
+  close_brace();
+  close_brace();
+  close_brace();
+}
+
+// A CALL of a C function: its number to the runtime, the call in the guarded region with its
+// result stored when the script asks for it, the runtime's verdict on the call, the handlers.
+void CppWriter::write_c_call(Entry* call) {
+  const auto& record = std::get<sema::CallRecord>(call->descriptor->record);
+  int end = call->numbers.element_end;
+  line("$.$bcf (" + str(call->numbers.element) + ");");
+  raw("QLX_TRY");
+  std::string text = record.return_variable.empty() ? record.function + " ( " : record.return_variable + " = " + record.function + " (";
+  raw(text + arguments_of(call) + " );");
+  line("$flagrt = $.$cf (" + str(end) + ");");
+  raw("QLX_END_TRY");
+  write_handlers(end);
+  line("if ($flagrt != 0)");
+  open_brace();
+  write_debug_exit("1");
+  close_brace();
+}
+
+void CppWriter::write_handler(const std::string& type, const Entry* procedure, int end_number) {
+  std::string number = str(procedure->numbers.element);
+  line(type.empty() ? "catch(...)" : "catch(" + type + " &$exception)");
+  open_brace();
+  line("$flagrt = $.$cf (" + str(end_number) + ");");
+  line("$.$bproc (" + number + ");");
+  line(type.empty() ? "$flagrt = $P" + number + "();" : "$flagrt = $P" + number + "($exception);");
+  line("$.$aproc (" + str(procedure->numbers.after) + ");");
+  ifdef("QLX_TESSVIA_DEBUG");
+  else_();
+  line("if ($flagrt) throw;");
+  endif();
+  close_brace();
+}
+
+// The handlers of a call with end number `n`: the typed ones in list order, then the catch-all, or
+// without one a catch-all that reports through the runtime and lets the exception go on.
+void CppWriter::write_handlers(int end_number) {
+  raw("#ifdef QLX_HANDLE_EXCEPTION");
+  for (const auto& [type, procedure] : local_.typed) write_handler(type, procedure, end_number);
+  if (local_.catch_all != nullptr) {
+    write_handler("", local_.catch_all, end_number);
+  } else {
+    raw("catch(...)");
+    open_brace();
+    line("$.$catch ();");
+    line("$flagrt = $.$cf (" + str(end_number) + ");");
+    ifdef("QLX_TESSVIA_DEBUG");
+    else_();
+    raw("throw;");
+    endif();
+    close_brace();
+  }
+  raw("#endif // QLX_HANDLE_EXCEPTION");
+}
+
+}  // namespace gen

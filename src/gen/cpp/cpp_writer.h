@@ -1,0 +1,132 @@
+// The C++ test driver writer: the state one driver file is written with, and the template families
+// that write it (the file frame and class, the scenario functions, the procedures and bodies, the
+// program entry), one file each.
+//
+// Templates are written as the generated text with two marks for the generated names: "$." stands
+// for the runtime object ("qlx_runtime." inside member functions, the driver object's runtime in
+// the program entry) and "$" for the "qlx_" prefix of a generated member, variable or runtime
+// method. `CppWriter::line` expands them, so no template spells a prefix by hand.
+#pragma once
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "gen/generation.h"
+#include "gen/output.h"
+#include "sema/model/model.h"
+
+namespace gen {
+
+// The driver's own parameters (the run's options that only the C++ writer takes).
+struct CppParameters {
+  std::string source;                      // the .cc file to write
+  std::string report_file;                 // the run-time report file (".rio") written into the program
+  std::string filter_letters;              // -SET, empty when not given
+  int allocation = 0;                      // 0 not given, 1 STACK, 2 DYNAMIC
+  std::string start_routine = "<main>";    // -THREAD, already named after the root
+  int buffer_kb = 10;                      // -BUFSIZE
+  std::vector<std::string> interface_files;
+};
+
+// The prefix rule: "$." becomes `runtime` + ".", any other "$" becomes "qlx_".
+std::string expand_prefixes(std::string_view text, std::string_view runtime);
+
+// Whether the writer covers every element of the model: scenarios, blocks, procedures and the
+// statements it knows (COMMENT, ERROR, EXIT, TRACE_ON/OFF, FLUSH_TRACE, CALL of a PROC, CATCH, and
+// CALL of a C function whose arguments are plain values and whose result is either not kept or
+// kept in a variable of the script without an expected value), the header and declared instances. Anything else (communication, VAR, C calls, ...) is not written
+// yet, and the run writes no driver rather than a wrong one.
+bool cpp_driver_covers(const sema::Model& model);
+
+// The member function of a block in the statement form: "qlx_i", "qlx_t" or "qlx_e" and the
+// number of its scenario.
+std::string block_function_name(const sema::Entry* block);
+
+// The internal error "ENTCODUNK" with the kind number of an element found where it cannot be.
+[[noreturn]] void unknown_entry(const std::string& kind);
+
+// Writes the whole driver file.
+void write_cpp_driver(GenContext& context, const CppParameters& parameters);
+
+class CppWriter {
+ public:
+  CppWriter(GenContext& context, const CppParameters& parameters);
+
+  // One line, prefixes expanded with the current runtime path.
+  void line(std::string_view text);
+  // A line written as it is (texts from the script, numbers already in).
+  void raw(std::string_view text) { gen_line(out_, text); }
+  void open_brace() { gen_open_brace(out_); }
+  void close_brace() { gen_close_brace(out_); }
+  void ifdef(std::string_view name) { gen_ifdef(out_, name); }
+  void else_() { gen_else(out_); }
+  void endif() { gen_endif(out_); }
+  void define(std::string_view name, std::string_view value) { gen_define(out_, name, value); }
+  // An empty (indented) line.
+  void empty() { gen_line(out_, ""); }
+
+  // The file frame (cpp_frame.cpp).
+  void write_frame();
+  // The functions of a scenario tree, children before their parents (cpp_scenarios.cpp).
+  void write_scenario_tree(sema::Entry* root);
+  // A used procedure's member function, the body of a block or procedure, the debug exit
+  // (cpp_procedures.cpp).
+  void write_procedure(sema::Entry* procedure);
+  void write_body(const sema::Scope* body);
+  void write_debug_exit(std::string_view value);
+  // main or the thread start routine (cpp_entry.cpp).
+  void write_entry();
+
+  GenContext& context() { return context_; }
+  const CppParameters& parameters() const { return parameters_; }
+  GenOutput& out() { return out_; }
+  // The runtime object the templates name ("$."): the member inside member functions, the driver
+  // object's member in the program entry.
+  void set_runtime(std::string path) { runtime_ = std::move(path); }
+
+  // A trace buffer exists, and the flushes inside scenario functions are written (the buffer
+  // rule: not with CIRCULAR).
+  bool has_trace_buffer() const;
+  bool buffer_rule() const;
+  long buffer_bytes() const;
+  // The J counters the class declares: J0 .. J<count-1>, at least 21, as many as the tree is deep.
+  int counter_count() const { return counter_count_; }
+
+ private:
+  void write_head();
+  void write_declarations();
+  void write_state_initialiser();
+  void write_class();
+  void write_constructor();
+  void write_prototypes();
+  void write_member_functions();
+  void write_statement(sema::Entry* statement);
+  void write_procedure_call(sema::Entry* call);
+  void write_c_call(sema::Entry* call);
+  void write_handlers(int end_number);
+  void write_handler(const std::string& type, const sema::Entry* procedure, int end_number);
+  std::string filter_guard(std::string_view filter) const;
+  void add_handler(const sema::Entry* declaration);
+  std::string instance_guard(const sema::Entry* begin) const;
+
+  GenContext& context_;
+  const CppParameters& parameters_;
+  GenOutput out_;
+  std::string runtime_ = "qlx_runtime";
+  // The exception handlers of the function being written (CATCH statements met in its body), newest
+  // type first, and its catch-all; emptied for each function.
+  struct Handlers {
+    std::vector<std::pair<std::string, const sema::Entry*>> typed;
+    const sema::Entry* catch_all = nullptr;
+  };
+  Handlers local_;
+  int counter_count_ = 21;
+  friend class ScenarioFunctions;
+  friend class EntryWriter;
+};
+
+// The tree depth of the generated scenarios (the root is depth 1), without recursion.
+int scenario_tree_depth(const sema::Scope* global);
+
+}  // namespace gen

@@ -1,0 +1,2 @@
+/* The interface the driver tests' scripts are checked against. */
+int device_ready(void);

@@ -4,14 +4,6 @@ namespace gen {
 
 using sema::EntryKind;
 
-namespace {
-
-const sema::Scope* child_scope(const sema::Entry* entry) {
-  return entry->descriptor != nullptr ? entry->descriptor->child_scope : nullptr;
-}
-
-}  // namespace
-
 void plan_statement_lists(const sema::Entry* entry, WalkPlan& plan) {
   switch (entry->kind) {
     case EntryKind::If: {

@@ -72,6 +72,11 @@ void walk_model(const sema::Scope* scope, Visitor& visitor) {
 // of a WHILE, the WHEN branches of a CASE, the statements of a WHEN branch. None for other entries.
 void plan_statement_lists(const sema::Entry* entry, WalkPlan& plan);
 
+// The scope an entry's descriptor opens (a body, a branch, a parameter list), or null.
+inline const sema::Scope* child_scope(const sema::Entry* entry) {
+  return entry->descriptor != nullptr ? entry->descriptor->child_scope : nullptr;
+}
+
 // Whether the entry's procedure, callback or procsend is used (its body is generated).
 bool is_used_routine(const sema::Entry* entry);
 // Whether the scenario is selected (generated).

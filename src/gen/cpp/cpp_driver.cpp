@@ -13,10 +13,6 @@ using sema::EntryKind;
 
 namespace {
 
-const sema::Scope* child_scope(const Entry* entry) {
-  return entry->descriptor != nullptr ? entry->descriptor->child_scope : nullptr;
-}
-
 bool is_statement_form_block(const Entry* entry) {
   const auto* block = entry->descriptor != nullptr ? std::get_if<sema::BlockRecord>(&entry->descriptor->record) : nullptr;
   return block != nullptr && block->procedure == nullptr;

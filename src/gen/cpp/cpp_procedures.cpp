@@ -17,10 +17,6 @@ namespace {
 
 std::string str(long value) { return std::to_string(value); }
 
-const sema::Scope* child_scope(const Entry* entry) {
-  return entry->descriptor != nullptr ? entry->descriptor->child_scope : nullptr;
-}
-
 std::string arguments_of(const Entry* call) {
   std::string text;
   for (const Entry* v = child_scope(call) != nullptr ? child_scope(call)->first : nullptr; v != nullptr; v = v->next) {

@@ -15,10 +15,6 @@ using sema::EntryKind;
 
 namespace {
 
-const sema::Scope* child_scope(const Entry* entry) {
-  return entry->descriptor != nullptr ? entry->descriptor->child_scope : nullptr;
-}
-
 bool is_block(const Entry* entry) {
   return entry->kind == EntryKind::Initialization || entry->kind == EntryKind::Termination ||
          entry->kind == EntryKind::Exception;

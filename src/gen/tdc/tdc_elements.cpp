@@ -16,10 +16,6 @@ namespace {
 // A family list longer than this does not fit the record's field buffer.
 constexpr std::size_t family_list_limit = 3998;
 
-const sema::Scope* child_scope(const Entry* entry) {
-  return entry->descriptor != nullptr ? entry->descriptor->child_scope : nullptr;
-}
-
 template <typename Record>
 const Record* record_if(const Entry* entry) {
   return entry->descriptor != nullptr ? std::get_if<Record>(&entry->descriptor->record) : nullptr;

@@ -38,10 +38,6 @@ const BlockTrace* block_trace_of(EntryKind kind) {
   return nullptr;
 }
 
-const sema::Scope* child_scope(const Entry* entry) {
-  return entry->descriptor != nullptr ? entry->descriptor->child_scope : nullptr;
-}
-
 // The statements of a block in statement form (the CALL form's scope holds its arguments).
 const sema::Scope* block_statements(const Entry* entry) {
   const sema::BlockRecord* block =

@@ -18,27 +18,10 @@ bool is_statement_form_block(const Entry* entry) {
   return block != nullptr && block->procedure == nullptr;
 }
 
-bool is_procedure_call(const Entry* entry) {
+// A CALL of a C function, or of a procedure that the analysis found.
+bool is_written_call(const Entry* entry) {
   const auto* call = entry->descriptor != nullptr ? std::get_if<sema::CallRecord>(&entry->descriptor->record) : nullptr;
-  return call != nullptr && call->is_procedure && call->procedure != nullptr;
-}
-
-// A CALL of a C function that needs neither the preparation of its arguments (REF, '@' checks)
-// nor a typed check of its result, nor a result variable of its own.
-bool is_plain_c_call(const Entry* entry) {
-  const auto* call = entry->descriptor != nullptr ? std::get_if<sema::CallRecord>(&entry->descriptor->record) : nullptr;
-  if (call == nullptr || call->is_procedure || call->return_variable_generated || !call->expected_value.empty()) return false;
-  const sema::Scope* arguments = entry->descriptor->child_scope;
-  for (const Entry* v = arguments != nullptr ? arguments->first : nullptr; v != nullptr; v = v->next) {
-    const auto* value = v->descriptor != nullptr ? std::get_if<sema::ValueRecord>(&v->descriptor->record) : nullptr;
-    if (v->kind != EntryKind::Value || value == nullptr) return false;
-    if (value->return_check) {
-      if (!value->text.empty()) return false;
-      continue;
-    }
-    if (value->by_reference || !value->at_parts[0].empty() || !value->at_parts[1].empty()) return false;
-  }
-  return true;
+  return call != nullptr && (!call->is_procedure || call->procedure != nullptr);
 }
 
 bool is_catch(const Entry* entry) {
@@ -55,7 +38,7 @@ bool covered_statement(const Entry* entry) {
     case EntryKind::TraceOn:
     case EntryKind::TraceOff:
     case EntryKind::FlushTrace: return true;
-    case EntryKind::Call: return is_procedure_call(entry) || is_plain_c_call(entry);
+    case EntryKind::Call: return is_written_call(entry);
     case EntryKind::Catch: return is_catch(entry);
     case EntryKind::GuardedStatementsBegin:
     case EntryKind::InstanceDesignation:

@@ -1,6 +1,5 @@
 // Procedures and bodies: the member function of each used procedure, the guarded frame of a body
-// with its filter guards, the statements this writer knows, the CALL of a script procedure and the
-// debug exit.
+// with its filter guards, the statement switch, and the debug exit.
 #include <string>
 #include <vector>
 
@@ -16,17 +15,6 @@ using sema::EntryKind;
 namespace {
 
 std::string str(long value) { return std::to_string(value); }
-
-std::string arguments_of(const Entry* call) {
-  std::string text;
-  for (const Entry* v = child_scope(call) != nullptr ? child_scope(call)->first : nullptr; v != nullptr; v = v->next) {
-    const auto* value = v->descriptor != nullptr ? std::get_if<sema::ValueRecord>(&v->descriptor->record) : nullptr;
-    if (v->kind != EntryKind::Value || value == nullptr || value->return_check) continue;
-    if (!text.empty()) text += ", ";
-    text += value->text;
-  }
-  return text;
-}
 
 void end_of_guarded_region(CppWriter& w) {
   w.raw("QLX_END_TRY");
@@ -212,82 +200,6 @@ void CppWriter::write_statement(Entry* statement) {
       break;
     default: unknown_entry(std::to_string(static_cast<int>(statement->kind)));
   }
-}
-
-void CppWriter::write_procedure_call(Entry* call) {
-  const auto& record = std::get<sema::CallRecord>(call->descriptor->record);
-  const Entry* procedure = record.procedure;
-  open_brace();
-  line("QLX_T_INT $ret;");
-  line("$.$bproc(" + str(procedure->numbers.element) + ");");
-  line("$ret=$P" + str(procedure->numbers.element) + " (" + arguments_of(call) + " );");
-  line("$.$aproc(" + str(procedure->numbers.after) + ");");
-  line("if ($ret)");
-  open_brace();
-  line("if ($ret==1)");
-  open_brace();
-  write_debug_exit("1");
-  close_brace();
-  line("else");
-  open_brace();
-  line("return ( $ret );");
-  close_brace();
-  close_brace();
-  close_brace();
-}
-
-// A CALL of a C function: its number to the runtime, the call in the guarded region with its
-// result stored when the script asks for it, the runtime's verdict on the call, the handlers.
-void CppWriter::write_c_call(Entry* call) {
-  const auto& record = std::get<sema::CallRecord>(call->descriptor->record);
-  int end = call->numbers.element_end;
-  line("$.$bcf (" + str(call->numbers.element) + ");");
-  raw("QLX_TRY");
-  std::string text = record.return_variable.empty() ? record.function + " ( " : record.return_variable + " = " + record.function + " (";
-  raw(text + arguments_of(call) + " );");
-  line("$flagrt = $.$cf (" + str(end) + ");");
-  raw("QLX_END_TRY");
-  write_handlers(end);
-  line("if ($flagrt != 0)");
-  open_brace();
-  write_debug_exit("1");
-  close_brace();
-}
-
-void CppWriter::write_handler(const std::string& type, const Entry* procedure, int end_number) {
-  std::string number = str(procedure->numbers.element);
-  line(type.empty() ? "catch(...)" : "catch(" + type + " &$exception)");
-  open_brace();
-  line("$flagrt = $.$cf (" + str(end_number) + ");");
-  line("$.$bproc (" + number + ");");
-  line(type.empty() ? "$flagrt = $P" + number + "();" : "$flagrt = $P" + number + "($exception);");
-  line("$.$aproc (" + str(procedure->numbers.after) + ");");
-  ifdef("QLX_TESSVIA_DEBUG");
-  else_();
-  line("if ($flagrt) throw;");
-  endif();
-  close_brace();
-}
-
-// The handlers of a call with end number `n`: the typed ones in list order, then the catch-all, or
-// without one a catch-all that reports through the runtime and lets the exception go on.
-void CppWriter::write_handlers(int end_number) {
-  raw("#ifdef QLX_HANDLE_EXCEPTION");
-  for (const auto& [type, procedure] : local_.typed) write_handler(type, procedure, end_number);
-  if (local_.catch_all != nullptr) {
-    write_handler("", local_.catch_all, end_number);
-  } else {
-    raw("catch(...)");
-    open_brace();
-    line("$.$catch ();");
-    line("$flagrt = $.$cf (" + str(end_number) + ");");
-    ifdef("QLX_TESSVIA_DEBUG");
-    else_();
-    raw("throw;");
-    endif();
-    close_brace();
-  }
-  raw("#endif // QLX_HANDLE_EXCEPTION");
 }
 
 }  // namespace gen

@@ -36,19 +36,6 @@ int repeat_count(const Entry* scenario) {
 
 std::string str(long value) { return std::to_string(value); }
 
-// The arguments of a block's procedure call, joined by ", ".
-std::string call_arguments(const Entry* holder) {
-  std::string text;
-  for (const Entry* v = child_scope(holder) != nullptr ? child_scope(holder)->first : nullptr; v != nullptr; v = v->next) {
-    if (v->kind != EntryKind::Value) continue;
-    const auto* value = std::get_if<sema::ValueRecord>(&v->descriptor->record);
-    if (value == nullptr || value->return_check) continue;
-    if (!text.empty()) text += ", ";
-    text += value->text;
-  }
-  return text;
-}
-
 // The three remembered blocks of a composite scenario while its children are walked.
 struct Blocks {
   const Entry* initialization = nullptr;
@@ -143,7 +130,7 @@ class ScenarioFunctions {
     const Entry* procedure = block_record(block).procedure;
     if (procedure != nullptr) {
       w_.line("$.$bproc(" + str(procedure->numbers.element) + ");");
-      w_.line("$local_state = $P" + str(procedure->numbers.element) + " (" + call_arguments(block) + ");");
+      w_.line("$local_state = $P" + str(procedure->numbers.element) + " (" + call_argument_list(block) + ");");
       w_.line("$.$aproc(" + str(procedure->numbers.after) + ");");
     } else {
       w_.line("$local_state = " + block_function_name(block) + " ();");

@@ -33,15 +33,30 @@ struct CppParameters {
 std::string expand_prefixes(std::string_view text, std::string_view runtime);
 
 // Whether the writer covers every element of the model: scenarios, blocks, procedures and the
-// statements it knows (COMMENT, ERROR, EXIT, TRACE_ON/OFF, FLUSH_TRACE, CALL of a PROC, CATCH, and
-// CALL of a C function whose arguments are plain values and whose result is either not kept or
-// kept in a variable of the script without an expected value), the header and declared instances. Anything else (communication, VAR, C calls, ...) is not written
-// yet, and the run writes no driver rather than a wrong one.
+// statements it knows (COMMENT, ERROR, EXIT, TRACE_ON/OFF, FLUSH_TRACE, CALL, CATCH), the header
+// and declared instances. Anything else (communication, VAR, ...) is not written yet, and the run
+// writes no driver rather than a wrong one.
 bool cpp_driver_covers(const sema::Model& model);
 
 // The member function of a block in the statement form: "qlx_i", "qlx_t" or "qlx_e" and the
 // number of its scenario.
 std::string block_function_name(const sema::Entry* block);
+
+// The runtime's view of a type class (-1 and classes past 9 share one form): the type the driver
+// declares for it, the cast in front of a checked value, the value standing for "none" followed by
+// ", ", and the check function ("$.$int_c (" ...).
+struct ValueClassForm {
+  std::string_view type_name, cast, neutral, check;
+};
+const ValueClassForm& value_class_form(int type_class);
+
+// A typed check call: the class's check function, "1, " for a range or "0, ", the expected value or
+// minimum, the maximum (or the minimum again), the actual value, and the check's record number.
+std::string typed_check_call(int type_class, std::string_view low, std::string_view high, std::string_view actual,
+                             bool range, int number);
+
+// The arguments of a CALL (or of a block's procedure call), joined by ", ", "&" before a REF one.
+std::string call_argument_list(const sema::Entry* call);
 
 // The internal error "ENTCODUNK" with the kind number of an element found where it cannot be.
 [[noreturn]] void unknown_entry(const std::string& kind);
@@ -104,6 +119,7 @@ class CppWriter {
   void write_statement(sema::Entry* statement);
   void write_procedure_call(sema::Entry* call);
   void write_c_call(sema::Entry* call);
+  void write_call_checks(const sema::Entry* call);
   void write_handlers(int end_number);
   void write_handler(const std::string& type, const sema::Entry* procedure, int end_number);
   std::string filter_guard(std::string_view filter) const;

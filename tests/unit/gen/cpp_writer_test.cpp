@@ -53,9 +53,9 @@ TEST_F(CppCoverage, AScenarioLeftOutBySelectionIsNotLookedInto) {
 
 TEST_F(CppCoverage, NoScenarioIsNotCovered) { EXPECT_FALSE(cpp_driver_covers(model)); }
 
-// A C call is covered while it needs nothing of the statement writer still to come: a result
-// variable of its own, an expected result, arguments passed by address or checked after the call.
-TEST_F(CppCoverage, OnlyPlainCallsOfCFunctionsAreCovered) {
+// Every C call is written, with its checks; a procedure call only when the analysis found the
+// procedure.
+TEST_F(CppCoverage, CallsAreCoveredUnlessTheProcedureIsUnknown) {
   Entry* root = scenario(nullptr, "main");
   Entry* call = add(root->descriptor->child_scope, EntryKind::Call, "check_level", 2);
   auto& c_call = record<sema::CallRecord>(call, DescriptorKind::Call);
@@ -64,19 +64,24 @@ TEST_F(CppCoverage, OnlyPlainCallsOfCFunctionsAreCovered) {
   Entry* argument = add(call->descriptor->child_scope, EntryKind::Value, "", 2);
   auto& value = record<sema::ValueRecord>(argument, DescriptorKind::ReturnCheck);
   value.text = "3";
-  EXPECT_TRUE(cpp_driver_covers(model));
   value.at_parts[0] = "0";
-  EXPECT_FALSE(cpp_driver_covers(model));
-  value.at_parts[0].clear();
   value.by_reference = true;
-  EXPECT_FALSE(cpp_driver_covers(model));
-  value.by_reference = false;
   c_call.expected_value = "0";
+  EXPECT_TRUE(cpp_driver_covers(model));
+  c_call.is_procedure = true;
   EXPECT_FALSE(cpp_driver_covers(model));
-  c_call.expected_value.clear();
-  c_call.return_variable = "qlx_return_0";
-  c_call.return_variable_generated = true;
-  EXPECT_FALSE(cpp_driver_covers(model));
+}
+
+// The typed check call: the neutral value stands for a missing bound, the maximum defaults to the
+// minimum, structs go by address, and a class without a runtime type has no cast.
+TEST(TypedCheckCall, BoundsCastsAndAddresses) {
+  EXPECT_EQ(typed_check_call(2, "1", "", "x", false, 7), "$.$int_c (0, (QLX_T_INT) (1), (QLX_T_INT) (1), (QLX_T_INT) (x), 7 );");
+  EXPECT_EQ(typed_check_call(5, "", "", "d", false, 3), "$.$double_c (0, 0.0, 0.0, (QLX_T_DOUBLE) (d), 3 );");
+  EXPECT_EQ(typed_check_call(6, "\"a\"", "\"z\"", "s", true, 4),
+            "$.$string_c (1, (QLX_PT_CAR) (\"a\"), (QLX_PT_CAR) (\"z\"), (QLX_PT_CAR) (s), 4 );");
+  EXPECT_EQ(typed_check_call(10, "", "", "r", false, 9), "$.$pointer_c (0, 0, 0, &(r), 9 );");
+  EXPECT_EQ(typed_check_call(-1, "", "", "r", false, 9), "$.$pointer_c (0, 0, 0, (r), 9 );");
+  EXPECT_EQ(value_class_form(1).neutral, "'\\0', ");
 }
 
 TEST_F(CppCoverage, DepthOfADeepTreeIsCountedWithoutLimit) {

@@ -969,6 +969,11 @@
         <comment>Error code is "NOTSTATIC"</comment>
         <translation>%1%2 n'est pas un objet statique</translation>
     </message>
+    <message>
+        <source>%1Name %2 is reserved in the generated C++ driver</source>
+        <comment>Error code is "DRVRESNAM"</comment>
+        <translation>%1Le nom %2 est réservé dans le pilote C++ généré</translation>
+    </message>
 </context>
 <context>
     <name>RIO/TDC analysis</name>

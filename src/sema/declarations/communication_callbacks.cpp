@@ -6,6 +6,7 @@
 #include "iface/query/anc_session.h"
 #include "script/tree_view.h"
 #include "sema/declarations/communication.h"
+#include "sema/driver_names.h"
 #include "sema/lookup.h"
 #include "sema/node_report.h"
 #include "sema/statements/statement_list.h"
@@ -81,6 +82,7 @@ void declare_parameters(AnalysisContext& context, const SyntaxNode* first_parame
     Entry* parameter = new_entry(model, parameters, EntryKind::Parameter, name != nullptr ? name->text : "",
                                  position_of(item));
     parameter->text = type->text;
+    if (name != nullptr) report_reserved_name(name->text, name, true);
     if (name != nullptr) declarations += type->text + ' ' + name->text + ";\n";
   }
   if (!declarations.empty()) {

@@ -7,6 +7,7 @@
 #include "iface/query/anc_session.h"
 #include "script/tree_view.h"
 #include "sema/declarations/communication.h"
+#include "sema/driver_names.h"
 #include "sema/lookup.h"
 #include "sema/node_report.h"
 
@@ -80,6 +81,7 @@ void analyse_event_variables(AnalysisContext& context, const SyntaxNode* node, S
       report_at_node(diag::MessageKind::Error, diag::Code::TRGALRDEC, name->text, name);
       return;
     }
+    if (report_reserved_name(name->text, name)) return;
     Entry* variable = new_entry(model, scope, EntryKind::EventVariable, name->text, position_of(name));
     EventVariableRecord& record =
         record_of<EventVariableRecord>(new_descriptor(model, variable, DescriptorKind::EventVariable));

@@ -7,6 +7,7 @@
 #include "iface/query/anc_session.h"
 #include "iface/query/anc_types.h"
 #include "script/tree_view.h"
+#include "sema/driver_names.h"
 #include "sema/lookup.h"
 #include "sema/node_report.h"
 #include "sema/statements/statement_list.h"
@@ -52,6 +53,7 @@ void declare_parameters(AnalysisContext& context, const SyntaxNode* first_parame
     Entry* parameter =
         new_entry(model, record.parameters, EntryKind::Parameter, name != nullptr ? name->text : "", position_of(item));
     parameter->text = type->text;
+    if (name != nullptr) report_reserved_name(name->text, name);
     if (name != nullptr) declarations += type->text + ' ' + name->text + ";\n";
   }
   if (!declarations.empty()) iface::anc_declare(declarations, scope_name, file_of(first_parameter), first_parameter->line);

@@ -6,6 +6,7 @@
 #include "iface/query/anc_names.h"
 #include "iface/query/anc_session.h"
 #include "script/tree_view.h"
+#include "sema/driver_names.h"
 #include "sema/node_report.h"
 #include "sema/statements/statement_handlers.h"
 #include "sema/statements/statement_support.h"
@@ -54,6 +55,7 @@ void analyse_timer(AnalysisContext& context, const SyntaxNode* node, Scope* scop
     report_at_node(diag::MessageKind::Error, diag::Code::IDENREDEF, name, node);
     return;
   }
+  if (report_reserved_name(name, node)) return;
   std::string declaration = "int ";
   (declaration += name) += ';';
   iface::anc_declare(declaration, state.scope_name, file_of(node), node->line);

@@ -29,6 +29,13 @@ bool is_catch(const Entry* entry) {
   return handler != nullptr && handler->procedure != nullptr;
 }
 
+// A VAR with INIT= or EV= (or "EV==") and its check entries.
+bool is_value_check(const Entry* entry) {
+  return entry->descriptor != nullptr && std::holds_alternative<sema::CheckRecord>(entry->descriptor->record) &&
+         (entry->descriptor->kind == sema::DescriptorKind::InitCheck ||
+          entry->descriptor->kind == sema::DescriptorKind::ExpectedCheck);
+}
+
 // Kinds the writer knows inside a scenario, block or procedure body.
 bool covered_statement(const Entry* entry) {
   switch (entry->kind) {
@@ -38,6 +45,8 @@ bool covered_statement(const Entry* entry) {
     case EntryKind::TraceOn:
     case EntryKind::TraceOff:
     case EntryKind::FlushTrace: return true;
+    case EntryKind::Var: return is_value_check(entry);
+    case EntryKind::DefMessage: return true;
     case EntryKind::Call: return is_written_call(entry);
     case EntryKind::Catch: return is_catch(entry);
     case EntryKind::GuardedStatementsBegin:
@@ -126,7 +135,8 @@ int scenario_tree_depth(const sema::Scope* global) {
 CppWriter::CppWriter(GenContext& context, const CppParameters& parameters)
     : context_(context), parameters_(parameters) {
   // The entry sets J0 and each composite at depth d its J<d>: one counter more than the tree is deep.
-  counter_count_ = std::max(21, scenario_tree_depth(context.model.global()) + 1);
+  counter_count_ = std::max({21, scenario_tree_depth(context.model.global()) + 1,
+                             check_counter_depth(context.model.global())});
 }
 
 void CppWriter::line(std::string_view text) { gen_line(out_, expand_prefixes(text, runtime_)); }

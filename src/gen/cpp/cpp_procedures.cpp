@@ -191,6 +191,8 @@ void CppWriter::write_statement(Entry* statement) {
       line("$.$rioexit (" + number + ");");
       raw("return ( 3 );");
       break;
+    case EntryKind::Var: write_var(statement); break;
+    case EntryKind::DefMessage: write_def_message(statement); break;
     case EntryKind::Call:
       if (std::get<sema::CallRecord>(statement->descriptor->record).is_procedure) {
         write_procedure_call(statement);

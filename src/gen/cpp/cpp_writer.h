@@ -9,9 +9,11 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "gen/cpp/cpp_value_checks.h"
 #include "gen/generation.h"
 #include "gen/output.h"
 #include "sema/model/model.h"
@@ -92,6 +94,14 @@ class CppWriter {
   void write_debug_exit(std::string_view value);
   // main or the thread start routine (cpp_entry.cpp).
   void write_entry();
+  // A tree of check entries in one of the check writer's modes; a VAR statement
+  // (cpp_value_checks.cpp).
+  void write_checks(const sema::Scope* checks, const CheckTarget& target);
+  void write_var(const sema::Entry* statement);
+  // The dump, reference and compare member functions of a message type with values, and the
+  // DEF_MESSAGE statement (cpp_messages.cpp).
+  void write_message_functions(const sema::Entry* message_type);
+  void write_def_message(const sema::Entry* statement);
 
   GenContext& context() { return context_; }
   const CppParameters& parameters() const { return parameters_; }
@@ -105,7 +115,8 @@ class CppWriter {
   bool has_trace_buffer() const;
   bool buffer_rule() const;
   long buffer_bytes() const;
-  // The J counters the class declares: J0 .. J<count-1>, at least 21, as many as the tree is deep.
+  // The I and J counters the class declares: I0/J0 .. I<count-1>/J<count-1>, at least 21, as many
+  // as the scenario tree is deep and as the check trees nest arrays.
   int counter_count() const { return counter_count_; }
 
  private:
@@ -125,6 +136,16 @@ class CppWriter {
   std::string filter_guard(std::string_view filter) const;
   void add_handler(const sema::Entry* declaration);
   std::string instance_guard(const sema::Entry* begin) const;
+  const std::vector<const sema::Entry*>& message_values(const sema::Entry* message_type);
+  std::string select_struct_of(const sema::Entry* message_type);
+  void write_dump_function(const sema::Entry* message_type, const std::vector<const sema::Entry*>& values,
+                           const std::string& select);
+  void write_reference_function(const sema::Entry* message_type, const std::vector<const sema::Entry*>& values,
+                                const std::string& select);
+  void write_compare_function(const sema::Entry* message_type, const std::vector<const sema::Entry*>& values,
+                              const std::string& select);
+  void write_message_bindings(const std::string& type, const std::string& reference, bool reference_read,
+                              bool ranges_read);
 
   GenContext& context_;
   const CppParameters& parameters_;
@@ -138,6 +159,9 @@ class CppWriter {
   };
   Handlers local_;
   int counter_count_ = 21;
+  // The message values of each message type, found on first use (cpp_messages.cpp).
+  std::unordered_map<const sema::Entry*, std::vector<const sema::Entry*>> message_values_by_type_;
+  bool message_values_found_ = false;
   friend class ScenarioFunctions;
   friend class EntryWriter;
 };

@@ -84,6 +84,38 @@ TEST(TypedCheckCall, BoundsCastsAndAddresses) {
   EXPECT_EQ(value_class_form(1).neutral, "'\\0', ");
 }
 
+// A VAR is covered when it holds INIT= or EV= checks; the checks of a message's own list are not
+// statements and are not looked at here.
+TEST_F(CppCoverage, VarWithValueChecksIsCovered) {
+  Entry* root = scenario(nullptr, "main");
+  Entry* var = add(root->descriptor->child_scope, EntryKind::Var, "", 2);
+  record<sema::CheckRecord>(var, DescriptorKind::ExpectedCheck);
+  EXPECT_TRUE(cpp_driver_covers(model));
+  var->descriptor->kind = DescriptorKind::ReceiveCheck;
+  EXPECT_FALSE(cpp_driver_covers(model));
+}
+
+// The I counters: one per array element level of the deepest check tree, wherever the tree is
+// (a VAR in an IF's ELSE branch here), without recursion on the depth.
+TEST_F(CppCoverage, CheckCounterDepthCountsNestedArrayElements) {
+  EXPECT_EQ(check_counter_depth(model.global()), 0);
+  Entry* root = scenario(nullptr, "main");
+  Entry* condition = add(root->descriptor->child_scope, EntryKind::If, "", 2);
+  Scope* else_scope = sema::open_scope(model, descriptor(condition, DescriptorKind::If), root->descriptor->child_scope);
+  record<sema::ConditionRecord>(condition, DescriptorKind::If).else_scope = else_scope;
+  Entry* var = add(else_scope, EntryKind::Var, "", 3);
+  record<sema::CheckRecord>(var, DescriptorKind::ExpectedCheck);
+  Scope* level = inside(var);
+  for (int i = 0; i < 3000; ++i) {
+    Entry* array = add(level, EntryKind::ArrayBegin, "a", 3);
+    record<sema::CheckRecord>(array, DescriptorKind::ExpectedCheck);
+    Entry* element = add(inside(array), EntryKind::ArrayElement, "", 3);
+    record<sema::CheckRecord>(element, DescriptorKind::ExpectedCheck);
+    level = inside(element);
+  }
+  EXPECT_EQ(check_counter_depth(model.global()), 3000);
+}
+
 TEST_F(CppCoverage, DepthOfADeepTreeIsCountedWithoutLimit) {
   Scope* scope = nullptr;
   for (int i = 0; i < 60; ++i) scope = scenario(scope, "s")->descriptor->child_scope;

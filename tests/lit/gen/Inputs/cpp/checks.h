@@ -1,0 +1,23 @@
+/* The variables the VAR check tests read and set, defined here so that a driver compiles alone. */
+typedef enum { RED, GREEN, BLUE } colour_t;
+struct point { int x; int y; };
+union number { int i; float f; };
+struct inner { int a; struct point at; };
+struct outer { int id; struct inner in; int table[4]; };
+struct holder { int *ptr; };
+int counter = 3;
+long level = 4;
+char letter = 'q';
+float ratio = 1.5f;
+double weight = 2.25;
+const char *label = "door";
+char name[8] = "abc";
+void *handle = &counter;
+colour_t colour = GREEN;
+int table[6] = {1, 2, 0, 0, 0, 0};
+int grid[3][4];
+struct point pts[5];
+struct point where, there;
+struct outer deep;
+union number num;
+struct holder hold;

@@ -1,0 +1,109 @@
+// write_messages <script> <interface_file>[,<interface_file>] <root> [options]
+//
+// Runs what qmkprepro runs up to the TDC file (which numbers the elements), with qmkprepro's
+// command line, then writes "<root>_messages.cc" with the C++ driver's writer: for each message
+// type, in declaration order, its dump, reference and compare member functions; then, for each
+// DEF_MESSAGE statement of the model (depth first, in scope order), a line "// DEF_MESSAGE <message>"
+// and the statement. The file is a fragment, not a driver: it lets the message functions be
+// checked while the rest of the communication code is not written. Diagnostics go to stderr; the
+// exit status is the run's; nothing is written when the analysis reported errors.
+#include <QCoreApplication>
+#include <string>
+#include <vector>
+
+#include "base/checked.h"
+#include "diag/base_faults.h"
+#include "diag/catalogue.h"
+#include "diag/report.h"
+#include "diag/translators.h"
+#include "driver/generation_phase.h"
+#include "driver/interface_phase.h"
+#include "driver/options.h"
+#include "driver/output_names.h"
+#include "driver/run_options.h"
+#include "driver/semantic_phase.h"
+#include "gen/cpp/cpp_writer.h"
+#include "gen/model_walk.h"
+#include "gen/tdc/probe_header.h"
+#include "gen/tdc/tdc_writer.h"
+#include "script/parse_script.h"
+#include "sema/analysis.h"
+
+namespace {
+
+// The DEF_MESSAGE statements of the model, depth first in scope order.
+std::vector<const sema::Entry*> def_messages(const sema::Scope* global) {
+  std::vector<const sema::Entry*> found;
+  std::vector<const sema::Entry*> pending;
+  if (global->first != nullptr) pending.push_back(global->first);
+  while (!pending.empty()) {
+    const sema::Entry* e = pending.back();
+    pending.pop_back();
+    if (e->next != nullptr) pending.push_back(e->next);
+    if (e->kind == sema::EntryKind::DefMessage) found.push_back(e);
+    if (e->descriptor == nullptr) continue;
+    if (const auto* condition = std::get_if<sema::ConditionRecord>(&e->descriptor->record)) {
+      if (condition->else_scope != nullptr && condition->else_scope->first != nullptr)
+        pending.push_back(condition->else_scope->first);
+    }
+    const sema::Scope* inside = gen::child_scope(e);
+    if (inside != nullptr && inside->first != nullptr) pending.push_back(inside->first);
+  }
+  return found;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  diag::install_quiet_message_handler();
+  base::install_allocation_handler();
+  diag::install_base_fault_handler();
+  QCoreApplication application(argc, argv);
+  diag::install_translators(application, diag::translation_prefixes());
+  diag::register_all_messages();
+
+  std::string effective_line;
+  if (!driver::decode_command_line(argc, argv, &effective_line)) diag::report_fatal(diag::Code::COMMFATAL, "", "");
+  driver::RunOptions options = driver::read_run_options();
+  driver::check_filter_letters(options);
+  std::string definitions_file;
+  if (options.std_define_file) definitions_file = driver::definitions_file_name(*options.std_define_file);
+  driver::start_interface_analysis(driver::interface_phase_input(options, definitions_file));
+
+  std::string script = driver::script_file_name(options.script);
+  script::ParseResult parsed = script::parse_script(script, options.include_dirs, options.comments);
+  sema::AnalysisResult analysed;
+  if (diag::error_count() == 0 && parsed.root != nullptr) {
+    analysed = sema::analyse_script(parsed.root, parsed.files, driver::analysis_parameters(options, parsed.script_flags));
+    driver::end_interface_analysis();
+  }
+  if (diag::error_count() == 0 && analysed.model != nullptr) {
+    driver::GenerationInput input{options, script, effective_line, parsed.files, analysed};
+    gen::GenParameters parameters = driver::generation_parameters(input);
+    gen::RunIdentifier run{"Thu Jan  1 00:00:00 1970", 0};
+    gen::OutputSet outputs;
+    gen::GenContext context{*analysed.model, parameters, run, outputs, {}};
+    gen::write_tdc(context, driver::tdc_file_name(options.root), driver::header_file_name(options.root));
+    gen::CppParameters cpp = driver::cpp_parameters(options);
+    cpp.source = options.root + "_messages.cc";
+    gen::CppWriter writer(context, cpp);
+    gen::gen_open(outputs, writer.out(), cpp.source);
+    for (const sema::Entry* e = analysed.model->global()->first; e != nullptr; e = e->next) {
+      if (e->kind == sema::EntryKind::MessageType) writer.write_message_functions(e);
+    }
+    for (const sema::Entry* statement : def_messages(analysed.model->global())) {
+      writer.empty();
+      writer.raw("// DEF_MESSAGE " + statement->text);
+      writer.write_def_message(statement);
+    }
+    gen::gen_close(writer.out());
+    gen::close_probe_header(context);
+    outputs.commit();
+  }
+
+  analysed.model.reset();
+  script::release_tree(parsed.root);
+  script::release_files(parsed.files);
+  driver::release_command_line();
+  diag::finish_run();
+}

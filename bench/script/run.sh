@@ -7,8 +7,11 @@
 #   parse     the compiler's run on the same script followed by a line that does not parse, so
 #             that the run stops after parsing (banner, interface file, parsing, listing);
 #   analyse   the compiler's whole run on the script itself (interface file, parsing, semantic
-#             analysis, listing, and the TDC file and TSF template that a clean analysis
-#             writes): the script analyses without a message.
+#             analysis, listing, the TDC file, the TSF template and the C++ driver that a clean
+#             analysis writes): the script analyses without a message;
+#   driver    the whole run less the same run whose driver cannot be written (a folder stands in
+#             the way of out.cc, so the run ends where the driver would be generated): the time
+#             the C++ driver takes.
 # The analysis checks every statement against the header through the interface analysis, so it
 # costs more than the parse; it must stay linear in the script's size.
 # Usage: bench/script/run.sh [build-folder]
@@ -40,7 +43,16 @@ read -r tree tree_memory < <(best "$build/tests/dump_tree" --quiet -I "$work" be
 read -r parse parse_memory < <(best "$build/bin/qmkprepro" parse_only.pts bench.h out "-INCL=$work" -NOFAST -TRACE=CIRCULAR)
 read -r whole whole_memory < <(best "$build/bin/qmkprepro" bench.pts bench.h out "-INCL=$work" -NOFAST -TRACE=CIRCULAR)
 tail -1 "$work/messages"
+driver_written=no
+[ -f out.cc ] && driver_written=yes
+mkdir -p blocked/out.cc
+read -r no_driver _ < <(best "$build/bin/qmkprepro" bench.pts bench.h blocked/out "-INCL=$work" -NOFAST -TRACE=CIRCULAR)
 echo "tree     ${tree} s, peak memory ${tree_memory} KB"
 echo "parse    ${parse} s, peak memory ${parse_memory} KB"
-echo "analyse  ${whole} s, peak memory ${whole_memory} KB (parse + analysis + TDC and TSF)"
+echo "analyse  ${whole} s, peak memory ${whole_memory} KB (parse + analysis + TDC, TSF and driver)"
+if [ "$driver_written" = yes ]; then
+  awk "BEGIN { printf \"driver   %.2f s (the whole run less the run without the driver)\n\", $whole - $no_driver }"
+else
+  echo "driver   not written (the script holds statements the driver writer does not cover)"
+fi
 awk "BEGIN { printf \"analysis adds %.0f%% to the parse time\n\", 100 * ($whole - $parse) / $parse }"

@@ -11,7 +11,9 @@
 #             analysis writes): the script analyses without a message;
 #   driver    the whole run less the same run whose driver cannot be written (a folder stands in
 #             the way of out.cc, so the run ends where the driver would be generated): the time
-#             the C++ driver takes.
+#             the C++ driver takes;
+#   gcc       `gcc -fsyntax-only` of the same interface file, the yardstick of a compiler reading
+#             the same headers: the whole run is given as a multiple of it.
 # The analysis checks every statement against the header through the interface analysis, so it
 # costs more than the parse; it must stay linear in the script's size.
 # Usage: bench/script/run.sh [build-folder]
@@ -47,6 +49,7 @@ driver_written=no
 [ -f out.cc ] && driver_written=yes
 mkdir -p blocked/out.cc
 read -r no_driver _ < <(best "$build/bin/qmkprepro" bench.pts bench.h blocked/out "-INCL=$work" -NOFAST -TRACE=CIRCULAR)
+read -r gcc_time _ < <(best gcc -fsyntax-only -x c "-I$work" bench.h)
 echo "tree     ${tree} s, peak memory ${tree_memory} KB"
 echo "parse    ${parse} s, peak memory ${parse_memory} KB"
 echo "analyse  ${whole} s, peak memory ${whole_memory} KB (parse + analysis + TDC, TSF and driver)"
@@ -56,3 +59,4 @@ else
   echo "driver   not written (the script holds statements the driver writer does not cover)"
 fi
 awk "BEGIN { printf \"analysis adds %.0f%% to the parse time\n\", 100 * ($whole - $parse) / $parse }"
+awk "BEGIN { printf \"gcc      %.2f s for -fsyntax-only of the interface file: the whole run takes %.0f times as long\n\", $gcc_time, $whole / ($gcc_time > 0 ? $gcc_time : 0.01) }"

@@ -64,6 +64,9 @@ std::string call_argument_list(const sema::Entry* call);
 // Writes the whole driver file.
 void write_cpp_driver(GenContext& context, const CppParameters& parameters);
 
+// What remains to be written of the nested statement lists (cpp_statements.cpp).
+struct PendingStep;
+
 class CppWriter {
  public:
   CppWriter(GenContext& context, const CppParameters& parameters);
@@ -90,6 +93,12 @@ class CppWriter {
   void write_procedure(sema::Entry* procedure);
   void write_body(const sema::Scope* body);
   void write_debug_exit(std::string_view value);
+  // A statement list from `first` on, nested lists (IF, WHILE, CASE, WHEN) included, written with
+  // an explicit stack whatever their depth (cpp_statements.cpp).
+  void write_statements(sema::Entry* first);
+  // The declarations at the head of a body (timer constants, C declarations); the first entry
+  // after them.
+  sema::Entry* write_leading_declarations(sema::Entry* first);
   // main or the thread start routine (cpp_entry.cpp).
   void write_entry();
 
@@ -125,6 +134,25 @@ class CppWriter {
   std::string filter_guard(std::string_view filter) const;
   void add_handler(const sema::Entry* declaration);
   std::string instance_guard(const sema::Entry* begin) const;
+  // One entry of a statement list: guards, handlers and statements; compound statements leave
+  // their nested lists on `pending` (cpp_statements.cpp).
+  void write_list_entry(sema::Entry* entry, std::vector<PendingStep>& pending);
+  void write_compound(sema::Entry* statement, std::vector<PendingStep>& pending);
+  void write_simple_statement(sema::Entry* statement);
+  void write_rendezvous(const sema::Entry* statement);
+  void write_intersend(const sema::Entry* statement);
+  void write_interrecv(const sema::Entry* statement);
+  // The timer table of the class, the TIME member function, the timers' start in the constructor.
+  void write_timer_members();
+  void write_time_function();
+  void write_timer_starts();
+  // "QLX_END_TRY" and the catch-all of a guarded region.
+  void end_of_guarded_region();
+  // A runtime call (prefixes expanded) written only when the driver follows the run dynamically,
+  // then an empty line.
+  void traced(std::string_view call);
+  // A template with its prefixes expanded, for lines that go on with a text of the script.
+  std::string expand(std::string_view text) const { return expand_prefixes(text, runtime_); }
 
   GenContext& context_;
   const CppParameters& parameters_;
@@ -141,6 +169,10 @@ class CppWriter {
   friend class ScenarioFunctions;
   friend class EntryWriter;
 };
+
+// The number of timers the script declares (the size of the class's timer table), and each
+// TIMER's start in the constructor (cpp_statements.cpp).
+int timer_count(const sema::Scope* global);
 
 // The tree depth of the generated scenarios (the root is depth 1), without recursion.
 int scenario_tree_depth(const sema::Scope* global);

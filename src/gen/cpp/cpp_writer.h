@@ -33,9 +33,10 @@ struct CppParameters {
 std::string expand_prefixes(std::string_view text, std::string_view runtime);
 
 // Whether the writer covers every element of the model: scenarios, blocks, procedures and the
-// statements it knows (COMMENT, ERROR, EXIT, TRACE_ON/OFF, FLUSH_TRACE, CALL, CATCH), the header
-// and declared instances. Anything else (communication, VAR, ...) is not written yet, and the run
-// writes no driver rather than a wrong one.
+// statements it knows (COMMENT, ERROR, EXIT, TRACE_ON/OFF, FLUSH_TRACE, SET/UNSET, PAUSE, PRINT,
+// TIMER, RESET, '@' lines, '#' declarations, IF, WHILE, CASE, RENDEZVOUS, INTERSEND, INTERRECV,
+// CALL, CATCH directly in a body), the header and declared instances. Anything else
+// (communication, VAR, ...) is not written yet, and the run writes no driver rather than a wrong one.
 bool cpp_driver_covers(const sema::Model& model);
 
 // The member function of a block in the statement form: "qlx_i", "qlx_t" or "qlx_e" and the

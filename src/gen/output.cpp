@@ -1,5 +1,7 @@
 #include "gen/output.h"
 
+#include <algorithm>
+
 #include "diag/report.h"
 
 namespace gen {
@@ -52,7 +54,8 @@ void gen_endif(GenOutput& out) { write_line(out, 0, "#endif"); }
 
 void gen_line(GenOutput& out, std::string_view text) {
   bool directive = !text.empty() && text.front() == '#';
-  write_line(out, directive || out.depth < 0 ? 0 : static_cast<std::size_t>(out.depth), text);
+  int indentation = directive || out.depth < 0 ? 0 : std::min(out.depth, max_indentation);
+  write_line(out, static_cast<std::size_t>(indentation), text);
 }
 
 void gen_open_brace(GenOutput& out) {

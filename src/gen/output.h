@@ -3,7 +3,9 @@
 // is opened through the run's OutputSet (output_set.h), so that it takes its name only when the
 // run's generators have all finished.
 //
-// Indentation: a line is preceded by one blank per depth unit unless it starts with "#".
+// Indentation: a line is preceded by one blank per depth unit unless it starts with "#", and by
+// at most `max_indentation` blanks, so that statements nested thousands of levels deep still fit
+// their lines.
 // `gen_open_brace` writes "{" one unit deeper than the enclosing statement and leaves the body two
 // units deeper; `gen_close_brace` undoes it.
 //
@@ -19,6 +21,7 @@
 namespace gen {
 
 inline constexpr std::size_t max_line_length = 4095;
+inline constexpr int max_indentation = 256;
 
 // One file being generated and its depth.
 struct GenOutput {

@@ -44,15 +44,48 @@ bool covered_statement(const Entry* entry) {
     case EntryKind::Exit:
     case EntryKind::TraceOn:
     case EntryKind::TraceOff:
-    case EntryKind::FlushTrace: return true;
-    case EntryKind::Var: return is_value_check(entry);
+    case EntryKind::FlushTrace:
+    case EntryKind::SetFilter:
+    case EntryKind::UnsetFilter:
+    case EntryKind::Pause:
+    case EntryKind::Print:
+    case EntryKind::Timer:
+    case EntryKind::TimerDeclaration:
+    case EntryKind::Reset:
+    case EntryKind::AtLine:
+    case EntryKind::NativeDeclaration:
+    case EntryKind::If:
+    case EntryKind::While:
+    case EntryKind::Case:
+    case EntryKind::WhenBranch:
+    case EntryKind::WhenLabel:
+    case EntryKind::Rendezvous:
+    case EntryKind::Intersend:
+    case EntryKind::Interrecv:
     case EntryKind::DefMessage: return true;
+    case EntryKind::Var: return is_value_check(entry);
     case EntryKind::Call: return is_written_call(entry);
     case EntryKind::Catch: return is_catch(entry);
     case EntryKind::GuardedStatementsBegin:
     case EntryKind::InstanceDesignation:
     case EntryKind::GuardedStatementsEnd: return true;
     default: return false;
+  }
+}
+
+// The statement lists an IF (both branches), a WHILE, a CASE or a WHEN branch holds.
+void push_statement_lists(const Entry* entry, std::vector<const sema::Scope*>& lists) {
+  switch (entry->kind) {
+    case EntryKind::If: {
+      const auto* condition = std::get_if<sema::ConditionRecord>(&entry->descriptor->record);
+      if (condition != nullptr && condition->else_scope != nullptr) lists.push_back(condition->else_scope);
+      lists.push_back(child_scope(entry));
+      break;
+    }
+    case EntryKind::While:
+    case EntryKind::Case:
+    case EntryKind::WhenBranch: lists.push_back(child_scope(entry)); break;
+    default: break;
   }
 }
 
@@ -82,8 +115,9 @@ std::string expand_prefixes(std::string_view text, std::string_view runtime) {
 
 bool cpp_driver_covers(const sema::Model& model) {
   const sema::Scope* global = model.global();
-  // Scopes still to look at, with whether they are statement bodies.
+  // Bodies still to look at, and the nested statement lists (IF, WHILE, CASE, WHEN) still to look at.
   std::vector<const sema::Scope*> bodies;
+  std::vector<const sema::Scope*> nested;
   bool root = false;
   for (const Entry* e = global->first; e != nullptr; e = e->next) {
     switch (e->kind) {
@@ -100,7 +134,17 @@ bool cpp_driver_covers(const sema::Model& model) {
     }
   }
   if (!root) return false;  // nothing to run
-  while (!bodies.empty()) {
+  while (!bodies.empty() || !nested.empty()) {
+    if (bodies.empty()) {
+      // A CATCH restarts its body's guarded region: it stands directly in a body, not in a nested list.
+      const sema::Scope* list = nested.back();
+      nested.pop_back();
+      for (const Entry* e = list != nullptr ? list->first : nullptr; e != nullptr; e = e->next) {
+        if (e->kind == EntryKind::Catch || !covered_statement(e)) return false;
+        push_statement_lists(e, nested);
+      }
+      continue;
+    }
     const sema::Scope* scope = bodies.back();
     bodies.pop_back();
     for (const Entry* e = scope != nullptr ? scope->first : nullptr; e != nullptr; e = e->next) {
@@ -111,6 +155,8 @@ bool cpp_driver_covers(const sema::Model& model) {
         if (is_statement_form_block(e)) bodies.push_back(child_scope(e));
       } else if (!covered_statement(e)) {
         return false;
+      } else {
+        push_statement_lists(e, nested);
       }
     }
   }

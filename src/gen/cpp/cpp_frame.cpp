@@ -1,7 +1,10 @@
 // The file frame of the driver: the head, the includes, the declarations and the QLX_K_ defines,
 // the class QUELT with one prototype per generated function, the state initialiser and the
 // constructor, then the member functions in declaration order.
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "gen/cpp/cpp_writer.h"
 #include "gen/model_walk.h"
@@ -24,14 +27,21 @@ bool is_statement_form_block(const Entry* entry) {
   return block != nullptr && block->procedure == nullptr;
 }
 
-// "I0,I1,...,I<n-1>;" after "QLX_T_INT ".
-std::string counter_line(char letter, int count) {
-  std::string text = "QLX_T_INT ";
-  for (int i = 0; i < count; ++i) {
-    text += letter + std::to_string(i);
-    text += i + 1 < count ? ',' : ';';
+// "QLX_T_INT I0,I1,...,I<n-1>;", as several such lines of at most 200 counters each, so that a
+// scenario tree thousands of levels deep still fits the line length.
+std::vector<std::string> counter_lines(char letter, int count) {
+  constexpr int per_line = 200;
+  std::vector<std::string> lines;
+  for (int start = 0; start < count; start += per_line) {
+    int end = std::min(count, start + per_line);
+    std::string text = "QLX_T_INT ";
+    for (int i = start; i < end; ++i) {
+      text += letter + std::to_string(i);
+      text += i + 1 < end ? ',' : ';';
+    }
+    lines.push_back(std::move(text));
   }
-  return text;
+  return lines;
 }
 
 }  // namespace
@@ -91,13 +101,15 @@ void CppWriter::write_class() {
   open_brace();
   line("public:");
   line("QUELT ();");
+  if (timer_count(context_.model.global()) > 0) line("QLX_T_UTIME TIME (QLX_T_INT x);");
   line("void $initstates ();");
   write_prototypes();
   line("QLX_T_INT $flagrt;");
   line("QLX_T_UTIME WTIME;");
-  line(counter_line('I', counter_count_));
-  line(counter_line('J', counter_count_));
+  for (const std::string& counters : counter_lines('I', counter_count_)) line(counters);
+  for (const std::string& counters : counter_lines('J', counter_count_)) line(counters);
   line("QLX_C_RUNTIME $runtime;");
+  write_timer_members();
   close_brace();
   line(";");
 }
@@ -143,8 +155,10 @@ void CppWriter::write_constructor() {
   define("QLX_OCCID", expand_prefixes("$runtime.$ctxoccid", runtime_));
   define("QLX_TIMEOUT", expand_prefixes("$runtime.$ctxtimeout", runtime_));
   empty();
+  write_time_function();
   line("QUELT :: QUELT () : WTIME(0)");
   open_brace();
+  write_timer_starts();
   close_brace();
 }
 

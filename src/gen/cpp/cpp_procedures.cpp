@@ -16,17 +16,17 @@ namespace {
 
 std::string str(long value) { return std::to_string(value); }
 
-void end_of_guarded_region(CppWriter& w) {
-  w.raw("QLX_END_TRY");
-  w.raw("#ifdef QLX_HANDLE_EXCEPTION");
-  w.raw("catch(...)");
-  w.open_brace();
-  w.raw("return ( 1 );");
-  w.close_brace();
-  w.raw("#endif // QLX_HANDLE_EXCEPTION");
-}
-
 }  // namespace
+
+void CppWriter::end_of_guarded_region() {
+  raw("QLX_END_TRY");
+  raw("#ifdef QLX_HANDLE_EXCEPTION");
+  raw("catch(...)");
+  open_brace();
+  raw("return ( 1 );");
+  close_brace();
+  raw("#endif // QLX_HANDLE_EXCEPTION");
+}
 
 void CppWriter::write_debug_exit(std::string_view value) {
   ifdef("QLX_TESSVIA_DEBUG");
@@ -71,39 +71,10 @@ void CppWriter::write_procedure(Entry* procedure) {
 
 void CppWriter::write_body(const sema::Scope* body) {
   local_ = Handlers{};
+  Entry* statements = write_leading_declarations(body != nullptr ? body->first : nullptr);
   raw("QLX_TRY");
-  for (Entry* e = body != nullptr ? body->first : nullptr; e != nullptr; e = e->next) {
-    if (e->kind == EntryKind::GuardedStatementsBegin) {
-      raw(instance_guard(e));
-      open_brace();
-      continue;
-    }
-    if (e->kind == EntryKind::InstanceDesignation) continue;
-    if (e->kind == EntryKind::GuardedStatementsEnd) {
-      close_brace();
-      continue;
-    }
-    if (e->kind == EntryKind::Catch) {
-      add_handler(e);
-      // The handlers apply to the calls after them: the guarded region starts again.
-      end_of_guarded_region(*this);
-      raw("QLX_TRY");
-      continue;
-    }
-    if (e->kind == EntryKind::Scenario || e->kind == EntryKind::Initialization || e->kind == EntryKind::Termination ||
-        e->kind == EntryKind::Exception) {
-      unknown_entry(std::to_string(static_cast<int>(e->kind)));
-    }
-    if (e->has_filter && !e->filter.empty()) {
-      raw(filter_guard(e->filter));
-      open_brace();
-      write_statement(e);
-      close_brace();
-    } else {
-      write_statement(e);
-    }
-  }
-  end_of_guarded_region(*this);
+  write_statements(statements);
+  end_of_guarded_region();
   local_ = Handlers{};
 }
 
@@ -200,6 +171,19 @@ void CppWriter::write_statement(Entry* statement) {
         write_c_call(statement);
       }
       break;
+    case EntryKind::SetFilter:
+    case EntryKind::UnsetFilter:
+    case EntryKind::Pause:
+    case EntryKind::Print:
+    case EntryKind::Timer:
+    case EntryKind::TimerDeclaration:
+    case EntryKind::Reset:
+    case EntryKind::AtLine:
+    case EntryKind::NativeDeclaration:
+    case EntryKind::WhenLabel:
+    case EntryKind::Rendezvous:
+    case EntryKind::Intersend:
+    case EntryKind::Interrecv: write_simple_statement(statement); break;
     default: unknown_entry(std::to_string(static_cast<int>(statement->kind)));
   }
 }

@@ -35,9 +35,10 @@ struct CppParameters {
 std::string expand_prefixes(std::string_view text, std::string_view runtime);
 
 // Whether the writer covers every element of the model: scenarios, blocks, procedures and the
-// statements it knows (COMMENT, ERROR, EXIT, TRACE_ON/OFF, FLUSH_TRACE, CALL, CATCH), the header
-// and declared instances. Anything else (communication, VAR, ...) is not written yet, and the run
-// writes no driver rather than a wrong one.
+// statements it knows (COMMENT, ERROR, EXIT, TRACE_ON/OFF, FLUSH_TRACE, SET/UNSET, PAUSE, PRINT,
+// TIMER, RESET, '@' lines, '#' declarations, IF, WHILE, CASE, RENDEZVOUS, INTERSEND, INTERRECV,
+// CALL, CATCH directly in a body), the header and declared instances. Anything else
+// (communication, VAR, ...) is not written yet, and the run writes no driver rather than a wrong one.
 bool cpp_driver_covers(const sema::Model& model);
 
 // The member function of a block in the statement form: "qlx_i", "qlx_t" or "qlx_e" and the
@@ -66,6 +67,9 @@ std::string call_argument_list(const sema::Entry* call);
 // Writes the whole driver file.
 void write_cpp_driver(GenContext& context, const CppParameters& parameters);
 
+// What remains to be written of the nested statement lists (cpp_statements.cpp).
+struct PendingStep;
+
 class CppWriter {
  public:
   CppWriter(GenContext& context, const CppParameters& parameters);
@@ -92,6 +96,12 @@ class CppWriter {
   void write_procedure(sema::Entry* procedure);
   void write_body(const sema::Scope* body);
   void write_debug_exit(std::string_view value);
+  // A statement list from `first` on, nested lists (IF, WHILE, CASE, WHEN) included, written with
+  // an explicit stack whatever their depth (cpp_statements.cpp).
+  void write_statements(sema::Entry* first);
+  // The declarations at the head of a body (timer constants, C declarations); the first entry
+  // after them.
+  sema::Entry* write_leading_declarations(sema::Entry* first);
   // main or the thread start routine (cpp_entry.cpp).
   void write_entry();
   // A tree of check entries in one of the check writer's modes; a VAR statement
@@ -146,6 +156,25 @@ class CppWriter {
                               const std::string& select);
   void write_message_bindings(const std::string& type, const std::string& reference, bool reference_read,
                               bool ranges_read);
+  // One entry of a statement list: guards, handlers and statements; compound statements leave
+  // their nested lists on `pending` (cpp_statements.cpp).
+  void write_list_entry(sema::Entry* entry, std::vector<PendingStep>& pending);
+  void write_compound(sema::Entry* statement, std::vector<PendingStep>& pending);
+  void write_simple_statement(sema::Entry* statement);
+  void write_rendezvous(const sema::Entry* statement);
+  void write_intersend(const sema::Entry* statement);
+  void write_interrecv(const sema::Entry* statement);
+  // The timer table of the class, the TIME member function, the timers' start in the constructor.
+  void write_timer_members();
+  void write_time_function();
+  void write_timer_starts();
+  // "QLX_END_TRY" and the catch-all of a guarded region.
+  void end_of_guarded_region();
+  // A runtime call (prefixes expanded) written only when the driver follows the run dynamically,
+  // then an empty line.
+  void traced(std::string_view call);
+  // A template with its prefixes expanded, for lines that go on with a text of the script.
+  std::string expand(std::string_view text) const { return expand_prefixes(text, runtime_); }
 
   GenContext& context_;
   const CppParameters& parameters_;
@@ -165,6 +194,10 @@ class CppWriter {
   friend class ScenarioFunctions;
   friend class EntryWriter;
 };
+
+// The number of timers the script declares (the size of the class's timer table), and each
+// TIMER's start in the constructor (cpp_statements.cpp).
+int timer_count(const sema::Scope* global);
 
 // The tree depth of the generated scenarios (the root is depth 1), without recursion.
 int scenario_tree_depth(const sema::Scope* global);

@@ -116,6 +116,71 @@ TEST_F(CppCoverage, CheckCounterDepthCountsNestedArrayElements) {
   EXPECT_EQ(check_counter_depth(model.global()), 3000);
 }
 
+// The statements nested in IF (both branches), WHILE, CASE and WHEN are looked at as well: one the
+// writer does not know, however deep, means no driver; a CATCH belongs directly in a body.
+TEST_F(CppCoverage, StatementsOfNestedListsAreLookedInto) {
+  Entry* root = scenario(nullptr, "main");
+  Entry* if_entry = add(root->descriptor->child_scope, EntryKind::If, "", 2);
+  auto& condition = record<sema::ConditionRecord>(if_entry, DescriptorKind::If);
+  Scope* then_list = sema::open_scope(model, if_entry->descriptor, root->descriptor->child_scope);
+  Entry* loop = add(then_list, EntryKind::While, "", 3);
+  record<sema::ConditionRecord>(loop, DescriptorKind::While);
+  Scope* body = sema::open_scope(model, loop->descriptor, then_list);
+  add(body, EntryKind::Rendezvous, "sync", 4);
+  EXPECT_TRUE(cpp_driver_covers(model));
+
+  Entry* var = add(body, EntryKind::Var, "", 5);
+  EXPECT_FALSE(cpp_driver_covers(model));
+  var->kind = EntryKind::Comment;
+  EXPECT_TRUE(cpp_driver_covers(model));
+
+  // The ELSE list has a scope of its own.
+  condition.else_scope = model.make_scope();
+  condition.else_scope->parent = root->descriptor->child_scope;
+  Entry* send = add(condition.else_scope, EntryKind::Send, "", 6);
+  EXPECT_FALSE(cpp_driver_covers(model));
+  send->kind = EntryKind::Pause;
+  EXPECT_TRUE(cpp_driver_covers(model));
+
+  // A CATCH directly in the body is covered, the same CATCH in a nested list is not.
+  Entry* handler = add(nullptr, EntryKind::Procedure, "on_any", 7);
+  Entry* catch_entry = add(root->descriptor->child_scope, EntryKind::Catch, "", 8);
+  record<sema::CatchRecord>(catch_entry, DescriptorKind::Catch).procedure = handler;
+  EXPECT_TRUE(cpp_driver_covers(model));
+  Entry* nested_catch = add(body, EntryKind::Catch, "", 9);
+  record<sema::CatchRecord>(nested_catch, DescriptorKind::Catch).procedure = handler;
+  EXPECT_FALSE(cpp_driver_covers(model));
+}
+
+TEST_F(CppCoverage, NestedListsThousandsDeepAreLookedIntoWithoutRecursion) {
+  Entry* root = scenario(nullptr, "main");
+  Scope* scope = root->descriptor->child_scope;
+  for (int i = 0; i < 20000; ++i) {
+    Entry* entry = add(scope, EntryKind::If, "", i + 2);
+    record<sema::ConditionRecord>(entry, DescriptorKind::If);
+    scope = sema::open_scope(model, entry->descriptor, scope);
+  }
+  add(scope, EntryKind::Comment, "", 1);
+  EXPECT_TRUE(cpp_driver_covers(model));
+  add(scope, EntryKind::Waittil, "", 1);
+  EXPECT_FALSE(cpp_driver_covers(model));
+}
+
+// The timer table holds one timer per TIMER number, wherever the TIMER stands.
+TEST_F(CppCoverage, TimerCountIsTheHighestTimerNumberPlusOne) {
+  EXPECT_EQ(timer_count(model.global()), 0);
+  Entry* root = scenario(nullptr, "main");
+  Entry* if_entry = add(root->descriptor->child_scope, EntryKind::If, "", 2);
+  auto& condition = record<sema::ConditionRecord>(if_entry, DescriptorKind::If);
+  sema::open_scope(model, if_entry->descriptor, root->descriptor->child_scope);
+  condition.else_scope = model.make_scope();
+  Entry* timer = add(condition.else_scope, EntryKind::Timer, "t", 3);
+  record<sema::TimerRecord>(timer, DescriptorKind::Timer).number = 4;
+  Entry* other = add(root->descriptor->child_scope, EntryKind::Timer, "u", 4);
+  record<sema::TimerRecord>(other, DescriptorKind::Timer).number = 1;
+  EXPECT_EQ(timer_count(model.global()), 5);
+}
+
 TEST_F(CppCoverage, DepthOfADeepTreeIsCountedWithoutLimit) {
   Scope* scope = nullptr;
   for (int i = 0; i < 60; ++i) scope = scenario(scope, "s")->descriptor->child_scope;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "diag/report.h"
+#include "iface/query/anc_expressions.h"
 #include "script/tree_view.h"
 #include "sema/node_report.h"
 #include "sema/statements/statement_handlers.h"
@@ -68,6 +69,12 @@ void analyse_interrecv(AnalysisContext& context, const SyntaxNode* node, Scope* 
                           : check_operand(context, first, node, is_string_class, first_class, "INTERRECV");
   if (!one_operand) good = check_operand(context, second, node, is_integer_class, second_class, "INTERRECV") && good;
   if (!good) return;
+  // The received value is stored into the target: a constant cannot take it.
+  std::string_view target = one_operand ? first : second;
+  if (iface::anc_is_constant_expression(target, context.state.scope_name) != 0) {
+    report_at_node(diag::MessageKind::Error, diag::Code::EXPRCONST, target, node);
+    return;
+  }
   Entry* entry = statement_entry(context, scope, EntryKind::Interrecv, node, filter);
   InterrecvRecord& record = record_of<InterrecvRecord>(new_descriptor(context.model, entry, DescriptorKind::Interrecv));
   record.first.assign(first);

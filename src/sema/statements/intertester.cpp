@@ -56,8 +56,8 @@ void analyse_intersend(AnalysisContext& context, const SyntaxNode* node, Scope* 
   add_to_function_list(context.model, entry);
 }
 
-// INTERRECV (variable) receives into a variable that is no string; INTERRECV (tester, variable)
-// from a tester named by a string into an int or long.
+// INTERRECV (variable) receives a number into a variable that is no string; INTERRECV (buffer,
+// size) receives a text into a character buffer of that size (an int or long).
 void analyse_interrecv(AnalysisContext& context, const SyntaxNode* node, Scope* scope, const ExecutionFilter& filter) {
   std::string_view first = leaf_text(script::interrecv_first(node));
   const SyntaxNode* second_leaf = script::interrecv_second(node);
@@ -69,10 +69,11 @@ void analyse_interrecv(AnalysisContext& context, const SyntaxNode* node, Scope* 
                           : check_operand(context, first, node, is_string_class, first_class, "INTERRECV");
   if (!one_operand) good = check_operand(context, second, node, is_integer_class, second_class, "INTERRECV") && good;
   if (!good) return;
-  // The received value is stored into the target: a constant cannot take it.
-  std::string_view target = one_operand ? first : second;
-  if (iface::anc_is_constant_expression(target, context.state.scope_name) != 0) {
-    report_at_node(diag::MessageKind::Error, diag::Code::EXPRCONST, target, node);
+  // The received value is stored into the first operand (the integer variable, or the character
+  // buffer whose size is the second): a constant cannot take it. A character array is the buffer.
+  bool buffer_array = first_class == 7;
+  if (!buffer_array && iface::anc_is_constant_expression(first, context.state.scope_name) != 0) {
+    report_at_node(diag::MessageKind::Error, diag::Code::EXPRCONST, first, node);
     return;
   }
   Entry* entry = statement_entry(context, scope, EntryKind::Interrecv, node, filter);

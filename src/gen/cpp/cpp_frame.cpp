@@ -1,7 +1,9 @@
 // The file frame of the driver: the head, the includes, the declarations and the QLX_K_ defines,
 // the class QUELT with one prototype per generated function, the state initialiser and the
 // constructor, then the member functions in declaration order.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "gen/cpp/cpp_writer.h"
 #include "gen/model_walk.h"
@@ -24,14 +26,20 @@ bool is_statement_form_block(const Entry* entry) {
   return block != nullptr && block->procedure == nullptr;
 }
 
-// "I0,I1,...,I<n-1>;" after "QLX_T_INT ".
-std::string counter_line(char letter, int count) {
-  std::string text = "QLX_T_INT ";
-  for (int i = 0; i < count; ++i) {
-    text += letter + std::to_string(i);
-    text += i + 1 < count ? ',' : ';';
+// "I0,I1,...,I<n-1>;" after "QLX_T_INT ", one declaration per 200 counters so that the lines of a
+// very deep tree stay within the output line length.
+std::vector<std::string> counter_lines(char letter, int count) {
+  std::vector<std::string> lines;
+  for (int first = 0; first < count; first += 200) {
+    std::string text = "QLX_T_INT ";
+    int last = std::min(count, first + 200);
+    for (int i = first; i < last; ++i) {
+      text += letter + std::to_string(i);
+      text += i + 1 < last ? ',' : ';';
+    }
+    lines.push_back(std::move(text));
   }
-  return text;
+  return lines;
 }
 
 }  // namespace
@@ -66,12 +74,15 @@ void CppWriter::write_head() {
   raw("//");
   empty();
   empty();
+  if (needs_rtti()) raw("#define VELQ_RTTI_NEEDED 1");
   raw("#ifdef USE_QMK");
   raw("#undef USE_QMK");
   raw("#endif");
   raw("#define USE_QMK 1");
   raw("#include \"TP.h\"");
   raw("#include <string>");
+  // typeid names the class of a received polymorphic message.
+  if (needs_rtti()) raw("#include <typeinfo>");
   if (parameters_.start_routine != "<main>") define("QUELT", parameters_.start_routine + "_class");
   for (const std::string& file : parameters_.interface_files) {
     raw("#include \"" + gen_c_path(file) + "\"");
@@ -84,9 +95,11 @@ void CppWriter::write_declarations() {
   define("QLX_K_MAX_COMT", std::to_string(count_of(global, EntryKind::CommType) + 1));
   define("QLX_K_MAX_CHAN", std::to_string(count_of(global, EntryKind::Channel) + 1));
   define("QLX_K_MAX_MSGT", std::to_string(count_of(global, EntryKind::MessageType)));
+  write_comm_declarations();
 }
 
 void CppWriter::write_class() {
+  write_tabid_classes();
   line("class QUELT");
   open_brace();
   line("public:");
@@ -95,9 +108,10 @@ void CppWriter::write_class() {
   write_prototypes();
   line("QLX_T_INT $flagrt;");
   line("QLX_T_UTIME WTIME;");
-  line(counter_line('I', counter_count_));
-  line(counter_line('J', counter_count_));
+  for (const std::string& text : counter_lines('I', counter_count_)) line(text);
+  for (const std::string& text : counter_lines('J', counter_count_)) line(text);
   line("QLX_C_RUNTIME $runtime;");
+  write_comm_members();
   close_brace();
   line(";");
 }
@@ -126,8 +140,13 @@ void CppWriter::write_prototypes() {
       case EntryKind::Exception:
         if (is_statement_form_block(e) && e->numbers.element >= 0) raw("QLX_T_INT " + block_function_name(e) + " ();");
         break;
+      case EntryKind::WaittilRegistration: write_comm_prototype(e); break;
       default: break;
     }
+  }
+  // Callbacks and procsends are declarations, not in the function list.
+  for (const Entry* e = context_.model.global()->first; e != nullptr; e = e->next) {
+    if (e->kind == EntryKind::Callback || e->kind == EntryKind::Procsend) write_comm_prototype(e);
   }
 }
 
@@ -135,6 +154,7 @@ void CppWriter::write_prototypes() {
 void CppWriter::write_state_initialiser() {
   line("void QUELT::$initstates ()");
   open_brace();
+  write_state_loops();
   close_brace();
 }
 
@@ -144,16 +164,27 @@ void CppWriter::write_constructor() {
   define("QLX_TIMEOUT", expand_prefixes("$runtime.$ctxtimeout", runtime_));
   empty();
   line("QUELT :: QUELT () : WTIME(0)");
+  write_alias_initialisers();
   open_brace();
+  write_comm_constructor_body();
   close_brace();
 }
 
 void CppWriter::write_member_functions() {
+  for (const Entry* e = context_.model.global()->first; e != nullptr; e = e->next) {
+    if (e->kind == EntryKind::MessageType) write_message_functions(e);
+  }
   for (Entry* e = context_.model.global()->first; e != nullptr; e = e->next) {
     if (e->kind == EntryKind::Scenario) {
       write_scenario_tree(e);
     } else if (e->kind == EntryKind::Procedure) {
       write_procedure(e);
+    } else if (e->kind == EntryKind::Callback) {
+      write_callback(e);
+    } else if (e->kind == EntryKind::Procsend) {
+      write_procsend(e);
+    } else if (e->kind == EntryKind::WaittilRegistration) {
+      write_wait_function(e);
     }
   }
 }

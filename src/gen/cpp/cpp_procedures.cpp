@@ -81,10 +81,12 @@ void CppWriter::write_procedure(Entry* procedure) {
   close_brace();
 }
 
-void CppWriter::write_body(const sema::Scope* body) {
+void CppWriter::write_body(const sema::Scope* body) { write_body_from(body, body != nullptr ? body->first : nullptr); }
+
+void CppWriter::write_body_from(const sema::Scope*, Entry* first) {
   local_ = Handlers{};
   raw("QLX_TRY");
-  for (Entry* e = body != nullptr ? body->first : nullptr; e != nullptr; e = e->next) {
+  for (Entry* e = first; e != nullptr; e = e->next) {
     if (e->kind == EntryKind::GuardedStatementsBegin) {
       raw(instance_guard(e));
       open_brace();
@@ -186,8 +188,11 @@ std::string CppWriter::filter_guard(std::string_view filter) const {
 }
 
 void CppWriter::write_statement(Entry* statement) {
+  if (write_comm_statement(statement)) return;
   std::string number = str(statement->numbers.element);
   switch (statement->kind) {
+    case EntryKind::AtLine:
+    case EntryKind::NativeDeclaration: raw(statement->text); break;
     case EntryKind::Comment: line("$.$comment (" + number + ");"); break;
     case EntryKind::TraceOn: line("$.$trace_on ( " + number + " );"); break;
     case EntryKind::TraceOff: line("$.$trace_off ( " + number + " );"); break;

@@ -9,6 +9,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -35,8 +36,11 @@ std::string expand_prefixes(std::string_view text, std::string_view runtime);
 // Whether the writer covers every element of the model: scenarios, blocks, procedures and the
 // statements it knows (COMMENT, ERROR, EXIT, TRACE_ON/OFF, FLUSH_TRACE, CALL of a PROC, CATCH, and
 // CALL of a C function whose arguments are plain values and whose result is either not kept or
-// kept in a variable of the script without an expected value), the header and declared instances. Anything else (communication, VAR, C calls, ...) is not written
-// yet, and the run writes no driver rather than a wrong one.
+// kept in a variable of the script without an expected value, native lines, and the
+// communication statements SEND, WAITTIL, ADD_ID, CLEAR_ID, MESSAGE_DATE, NO_MESSAGE), the header,
+// declared instances and the communication declarations with their callbacks and procsends.
+// Anything else (VAR, DEF_MESSAGE, C calls with checks, ...) is not written yet, and the run
+// writes no driver rather than a wrong one.
 bool cpp_driver_covers(const sema::Model& model);
 
 // The member function of a block in the statement form: "qlx_i", "qlx_t" or "qlx_e" and the
@@ -77,6 +81,13 @@ class CppWriter {
   void write_debug_exit(std::string_view value);
   // main or the thread start routine (cpp_entry.cpp).
   void write_entry();
+  // The communication members: the procsends' and callbacks' functions, the WAIT function of a
+  // registered WAITTIL (cpp_communication.cpp); the dump, reference and compare functions of a
+  // message type (cpp_messages.cpp).
+  void write_procsend(sema::Entry* procsend);
+  void write_callback(sema::Entry* callback);
+  void write_wait_function(const sema::Entry* registration);
+  void write_message_functions(const sema::Entry* message);
 
   GenContext& context() { return context_; }
   const CppParameters& parameters() const { return parameters_; }
@@ -101,6 +112,27 @@ class CppWriter {
   void write_constructor();
   void write_prototypes();
   void write_member_functions();
+  // The communication part of the frame (cpp_comm_frame.cpp): the message and channel types, the
+  // connection table classes, the prototypes and members, the constructor's share, the states.
+  void write_comm_declarations();
+  void write_tabid_classes();
+  void write_comm_prototype(const sema::Entry* entry);
+  void write_comm_members();
+  void write_alias_initialisers();
+  void write_comm_constructor_body();
+  void write_state_loops();
+  bool needs_rtti() const;
+  // The communication statements (cpp_communication.cpp).
+  bool write_comm_statement(sema::Entry* statement);
+  void write_send(sema::Entry* send);
+  void write_waittil(sema::Entry* waittil);
+  void write_reception(const sema::Entry* statement, const sema::Entry* channel, const sema::Entry* type,
+                       const sema::Entry* callback, const std::vector<const sema::Entry*>& values);
+  void write_add_id(sema::Entry* add_id);
+  void write_routine_frame(sema::Entry* routine, bool callback);
+  void traced(const std::string& call);
+  // A body from its first statement on (the leading declarations of a callback stand before it).
+  void write_body_from(const sema::Scope* body, sema::Entry* first);
   void write_statement(sema::Entry* statement);
   void write_procedure_call(sema::Entry* call);
   void write_c_call(sema::Entry* call);
@@ -122,6 +154,9 @@ class CppWriter {
   };
   Handlers local_;
   int counter_count_ = 21;
+  // The channels of each communication type, gathered at the first WAITTIL.
+  std::unordered_map<const sema::Entry*, std::vector<const sema::Entry*>> comm_channels_;
+  bool comm_channels_ready_ = false;
   friend class ScenarioFunctions;
   friend class EntryWriter;
 };

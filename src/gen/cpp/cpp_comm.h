@@ -49,4 +49,10 @@ ChannelMap channels_by_comm_type(const sema::Scope* global);
 // type.
 std::vector<const sema::Entry*> polled_channels(const ChannelMap& channels, const sema::AwaitedMessage& awaited);
 
+// A prepared WAITTIL condition with each matching test given the state it tests:
+// "QLX_<test>_1(qlx_msg_T[i])" becomes "QLX_<test>_1(qlx_msg_T[i].qlx_state)" and
+// "QLX_<test>_2(qlx_msg_T[i],qlx_state_channel[c][n])" becomes
+// "QLX_<test>_2(n,qlx_msg_T[i].qlx_state_channel[c][n])"; the rest is kept.
+std::string state_tests(const std::string& condition);
+
 }  // namespace gen

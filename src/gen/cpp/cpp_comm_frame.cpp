@@ -315,4 +315,15 @@ bool CppWriter::needs_rtti() const {
   return false;
 }
 
+// Some used VIRTUAL CALLBACK or VIRTUAL PROCSEND: the class gets a virtual destructor.
+bool CppWriter::has_virtual_routines() const {
+  for (const Entry* e = context_.model.global()->first; e != nullptr; e = e->next) {
+    if ((e->kind == EntryKind::Callback || e->kind == EntryKind::Procsend) && is_used_routine(e) &&
+        std::get<sema::CallbackRecord>(e->descriptor->record).is_virtual) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace gen

@@ -23,6 +23,8 @@ std::string channel_text(const Entry* channel) {
   return "$channel_" + comm_type_of_channel(channel)->name + "[" + str(channel_number(channel)) + "]";
 }
 
+}  // namespace
+
 // The runtime tests of the conditions take a state: "QLX_<test>_1(qlx_msg_T[i])" tests the
 // value's state, "QLX_<test>_2(qlx_msg_T[i],qlx_state_channel[c][n])" its state on channel n of
 // communication type c (the channel number goes first).
@@ -68,8 +70,6 @@ std::string state_tests(const std::string& condition) {
   out.append(condition, std::min(i, condition.size()), std::string::npos);
   return out;
 }
-
-}  // namespace
 
 void CppWriter::traced(const std::string& call) {
   raw("#if QMK_DYNFLW");
@@ -143,7 +143,7 @@ void CppWriter::write_routine_frame(Entry* routine, bool callback) {
   ifdef("QLX_TESSVIA_DEBUG");
   line("QLX_T_INT $debug_state = 0;");
   endif();
-  write_body_from(body, first);
+  write_body_from(first);
   std::string result = callback ? "QLX_MESSAGE_READ" : "QLX_MESSAGE_SENT";
   ifdef("QLX_TESSVIA_DEBUG");
   line("return ($debug_state ? 1 : " + result + ");");

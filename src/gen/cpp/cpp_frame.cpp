@@ -104,6 +104,8 @@ void CppWriter::write_class() {
   open_brace();
   line("public:");
   line("QUELT ();");
+  // A class derived from the driver may replace its virtual routines, and be deleted through it.
+  if (has_virtual_routines()) line("virtual ~QUELT () {}");
   line("void $initstates ();");
   write_prototypes();
   line("QLX_T_INT $flagrt;");

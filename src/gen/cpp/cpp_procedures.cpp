@@ -81,9 +81,9 @@ void CppWriter::write_procedure(Entry* procedure) {
   close_brace();
 }
 
-void CppWriter::write_body(const sema::Scope* body) { write_body_from(body, body != nullptr ? body->first : nullptr); }
+void CppWriter::write_body(const sema::Scope* body) { write_body_from(body != nullptr ? body->first : nullptr); }
 
-void CppWriter::write_body_from(const sema::Scope*, Entry* first) {
+void CppWriter::write_body_from(Entry* first) {
   local_ = Handlers{};
   raw("QLX_TRY");
   for (Entry* e = first; e != nullptr; e = e->next) {

@@ -262,7 +262,7 @@ void CppWriter::write_reception(const Entry* statement, const Entry* channel, co
     raw("for (qlx_i=0;");
   }
   ifdef("QLX_TESSVIA_DEBUG");
-  line(table ? "!$continue_debug&&" : "!$continue_debug&&");
+  line("!$continue_debug&&");
   endif();
   if (table) {
     raw("!qlx_end_waittil_debug)");

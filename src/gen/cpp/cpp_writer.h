@@ -122,6 +122,7 @@ class CppWriter {
   void write_comm_constructor_body();
   void write_state_loops();
   bool needs_rtti() const;
+  bool has_virtual_routines() const;
   // The communication statements (cpp_communication.cpp).
   bool write_comm_statement(sema::Entry* statement);
   void write_send(sema::Entry* send);
@@ -132,7 +133,7 @@ class CppWriter {
   void write_routine_frame(sema::Entry* routine, bool callback);
   void traced(const std::string& call);
   // A body from its first statement on (the leading declarations of a callback stand before it).
-  void write_body_from(const sema::Scope* body, sema::Entry* first);
+  void write_body_from(sema::Entry* first);
   void write_statement(sema::Entry* statement);
   void write_procedure_call(sema::Entry* call);
   void write_c_call(sema::Entry* call);

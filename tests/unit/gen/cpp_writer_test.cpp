@@ -38,14 +38,14 @@ TEST_F(CppCoverage, ScenariosWithKnownStatementsAreCovered) {
 TEST_F(CppCoverage, AnUnknownStatementAnywhereInTheTreeIsNotCovered) {
   Entry* root = scenario(nullptr, "main");
   Entry* leaf = scenario(root->descriptor->child_scope, "leaf");
-  add(leaf->descriptor->child_scope, EntryKind::Send, "", 2);
+  add(leaf->descriptor->child_scope, EntryKind::Var, "", 2);
   EXPECT_FALSE(cpp_driver_covers(model));
 }
 
 TEST_F(CppCoverage, AScenarioLeftOutBySelectionIsNotLookedInto) {
   Entry* root = scenario(nullptr, "main");
   Entry* skipped = scenario(root->descriptor->child_scope, "skipped", false);
-  add(skipped->descriptor->child_scope, EntryKind::Send, "", 2);
+  add(skipped->descriptor->child_scope, EntryKind::Var, "", 2);
   scenario(root->descriptor->child_scope, "kept");
   EXPECT_TRUE(cpp_driver_covers(model));
   EXPECT_EQ(scenario_tree_depth(model.global()), 2);
@@ -76,6 +76,23 @@ TEST_F(CppCoverage, OnlyPlainCallsOfCFunctionsAreCovered) {
   c_call.expected_value.clear();
   c_call.return_variable = "qlx_return_0";
   c_call.return_variable_generated = true;
+  EXPECT_FALSE(cpp_driver_covers(model));
+}
+
+// A used callback's body is written, so its statements must be known; an unused one is not looked
+// into. The communication declarations themselves are covered.
+TEST_F(CppCoverage, UsedCallbacksAndProcsendsAreLookedInto) {
+  Entry* root = scenario(nullptr, "main");
+  add(root->descriptor->child_scope, EntryKind::Waittil, "", 2);
+  add(nullptr, EntryKind::CommType, "tcp", 1);
+  add(nullptr, EntryKind::MessageType, "login", 1);
+  Entry* callback = add(nullptr, EntryKind::Callback, "login_ON_tcp", 3);
+  auto& routine = record<sema::CallbackRecord>(callback, DescriptorKind::Callback);
+  sema::open_scope(model, callback->descriptor, model.global());
+  add(callback->descriptor->child_scope, EntryKind::MessageDate, "", 4);
+  add(callback->descriptor->child_scope, EntryKind::DefMessage, "", 5);
+  EXPECT_TRUE(cpp_driver_covers(model));
+  routine.used = true;
   EXPECT_FALSE(cpp_driver_covers(model));
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "sema/model/model.h"
@@ -37,6 +38,9 @@ struct RoutineNames {
   std::string count = "qlx_n";
 };
 RoutineNames routine_names(const sema::Entry* routine);
+
+// The message types some value of which has values (reference checks or a definition).
+std::unordered_set<const sema::Entry*> message_types_with_values(const sema::Scope* global);
 
 // Whether a body (with its nested statement lists) names `name` as a C identifier.
 bool body_uses(const sema::Scope* body, const std::string& name);

@@ -3,12 +3,14 @@
 // the class members of messages, message values and channels, the constructor's bindings and
 // loops, and the state initialiser that every WAITTIL starts with.
 #include <string>
+#include <unordered_set>
 #include <variant>
 
 #include "gen/cpp/cpp_comm.h"
 #include "gen/cpp/cpp_writer.h"
 #include "gen/model_walk.h"
 #include "iface/query/anc_names.h"
+#include "iface/query/anc_select_struct.h"
 
 namespace gen {
 
@@ -241,6 +243,17 @@ void CppWriter::write_comm_members() {
       // A polymorphic message is received through a pointer, as it is sent.
       line(type + (is_polymorphic(e) ? " *$" : " $") + type + "_rcv;");
       line(type + " *$" + type + "_send;");
+      // The select struct "QLX_<type>" of a type with unions: which member each union holds.
+      std::string select;
+      if (iface::anc_select_struct_text(type, "", select)) {
+        std::size_t start = 0;
+        while (start < select.size()) {
+          std::size_t end = select.find('\n', start);
+          if (end == std::string::npos) end = select.size();
+          if (end > start) raw(select.substr(start, end - start));
+          start = end + 1;
+        }
+      }
     } else if (e->kind == EntryKind::CommType) {
       line("QLX_T_COMM_" + e->name + " $channel_" + e->name + ";");
     }
@@ -324,6 +337,51 @@ bool CppWriter::has_virtual_routines() const {
     }
   }
   return false;
+}
+
+// The message types some value of which has values (a SEND or DEF_MESSAGE gave it reference checks
+// or a definition): only theirs are written with bodies.
+std::unordered_set<const Entry*> message_types_with_values(const sema::Scope* global) {
+  std::unordered_set<const Entry*> types;
+  for (const Entry* e = global->first; e != nullptr; e = e->next) {
+    const auto* value = e->kind == EntryKind::EventVariable ? record_if<sema::EventVariableRecord>(e) : nullptr;
+    if (value != nullptr && (value->reference_checks != nullptr || !value->definitions.empty())) {
+      types.insert(value->message_type);
+    }
+  }
+  return types;
+}
+
+// The service functions of a message type that nothing gives values: a WAITTIL may still await its
+// values and call them. Nothing to dump or reference; the comparison has no check, so a message
+// read matches.
+void CppWriter::write_message_frames(const Entry* message) {
+  const std::string& type = message->name;
+  empty();
+  line("void QUELT::$" + type + "_dump_msg (" + type + " &$msgrcv)");
+  open_brace();
+  line("(void)$msgrcv;");
+  close_brace();
+  empty();
+  line("void QUELT::$" + type + "_ref_msg (QLX_PT_" + type + " $msg_ref)");
+  open_brace();
+  line("(void)$msg_ref;");
+  close_brace();
+  empty();
+  line("QLX_T_INT QUELT::$" + type + "_cmp_msg(QLX_PT_" + type + " $msg_ref, " + type + " &$msgrcv)");
+  open_brace();
+  line("QLX_T_INT $ret;");
+  line("$.$cmp();");
+  line("$ret=$.$cmp();");
+  line("$msg_ref->$state = $ret?QLX_EVTOK:QLX_EVTKO;");
+  line("if ($msg_ref->$state == QLX_EVTOK)");
+  open_brace();
+  line("$msg_ref->$stateok = 1;");
+  line("$memcpy(&($msg_ref->$MsgRef),&$msgrcv,sizeof(" + type + "));");
+  close_brace();
+  line("else $msg_ref->$stateko = 1;");
+  line("return($ret);");
+  close_brace();
 }
 
 }  // namespace gen

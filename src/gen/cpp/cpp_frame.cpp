@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gen/cpp/cpp_comm.h"
 #include "gen/cpp/cpp_writer.h"
 #include "gen/model_walk.h"
 
@@ -173,8 +174,14 @@ void CppWriter::write_constructor() {
 }
 
 void CppWriter::write_member_functions() {
+  const auto with_values = message_types_with_values(context_.model.global());
   for (const Entry* e = context_.model.global()->first; e != nullptr; e = e->next) {
-    if (e->kind == EntryKind::MessageType) write_message_functions(e);
+    if (e->kind != EntryKind::MessageType) continue;
+    if (with_values.count(e) != 0) {
+      write_message_functions(e);
+    } else {
+      write_message_frames(e);
+    }
   }
   for (Entry* e = context_.model.global()->first; e != nullptr; e = e->next) {
     if (e->kind == EntryKind::Scenario) {

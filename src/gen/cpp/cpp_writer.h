@@ -88,6 +88,9 @@ class CppWriter {
   void write_callback(sema::Entry* callback);
   void write_wait_function(const sema::Entry* registration);
   void write_message_functions(const sema::Entry* message);
+  // The same functions without bodies, for a message type that nothing gives values
+  // (cpp_comm_frame.cpp).
+  void write_message_frames(const sema::Entry* message);
 
   GenContext& context() { return context_; }
   const CppParameters& parameters() const { return parameters_; }

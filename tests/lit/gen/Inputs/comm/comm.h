@@ -3,6 +3,8 @@
 typedef int link_id_t;
 typedef struct { int code; int user; } login_req;
 typedef struct { int level; } alarm_evt;
+union number { int i; float f; };
+typedef struct { int code; union number n; } status_msg;
 class frame_base { public: virtual int kind() const; int id; };
 class cmd_frame : public frame_base { public: int command; };
 class diag_frame : public frame_base { public: int counter; };

@@ -69,6 +69,12 @@ bool covered_statement(const Entry* entry) {
     case EntryKind::GuardedStatementsBegin:
     case EntryKind::InstanceDesignation:
     case EntryKind::GuardedStatementsEnd: return true;
+    case EntryKind::Send:
+    case EntryKind::Waittil:
+    case EntryKind::AddId:
+    case EntryKind::ClearId:
+    case EntryKind::MessageDate:
+    case EntryKind::NoMessage: return true;
     default: return false;
   }
 }
@@ -128,8 +134,15 @@ bool cpp_driver_covers(const sema::Model& model) {
         root = root || is_generated_scenario(e);
         break;
       case EntryKind::Procedure:
+      case EntryKind::Callback:
+      case EntryKind::Procsend:
         if (is_used_routine(e)) bodies.push_back(child_scope(e));
         break;
+      case EntryKind::CommType:
+      case EntryKind::Channel:
+      case EntryKind::MessageType:
+      case EntryKind::EventVariable:
+      case EntryKind::WaittilRegistration: break;
       default: return false;  // script-level blocks, communication, variables, ...
     }
   }

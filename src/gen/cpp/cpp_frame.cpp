@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "gen/cpp/cpp_comm.h"
 #include "gen/cpp/cpp_writer.h"
 #include "gen/model_walk.h"
 
@@ -76,12 +77,15 @@ void CppWriter::write_head() {
   raw("//");
   empty();
   empty();
+  if (needs_rtti()) raw("#define VELQ_RTTI_NEEDED 1");
   raw("#ifdef USE_QMK");
   raw("#undef USE_QMK");
   raw("#endif");
   raw("#define USE_QMK 1");
   raw("#include \"TP.h\"");
   raw("#include <string>");
+  // typeid names the class of a received polymorphic message.
+  if (needs_rtti()) raw("#include <typeinfo>");
   if (parameters_.start_routine != "<main>") define("QUELT", parameters_.start_routine + "_class");
   for (const std::string& file : parameters_.interface_files) {
     raw("#include \"" + gen_c_path(file) + "\"");
@@ -94,14 +98,18 @@ void CppWriter::write_declarations() {
   define("QLX_K_MAX_COMT", std::to_string(count_of(global, EntryKind::CommType) + 1));
   define("QLX_K_MAX_CHAN", std::to_string(count_of(global, EntryKind::Channel) + 1));
   define("QLX_K_MAX_MSGT", std::to_string(count_of(global, EntryKind::MessageType)));
+  write_comm_declarations();
 }
 
 void CppWriter::write_class() {
+  write_tabid_classes();
   line("class QUELT");
   open_brace();
   line("public:");
   line("QUELT ();");
   if (timer_count(context_.model.global()) > 0) line("QLX_T_UTIME TIME (QLX_T_INT x);");
+  // A class derived from the driver may replace its virtual routines, and be deleted through it.
+  if (has_virtual_routines()) line("virtual ~QUELT () {}");
   line("void $initstates ();");
   write_prototypes();
   line("QLX_T_INT $flagrt;");
@@ -110,6 +118,7 @@ void CppWriter::write_class() {
   for (const std::string& counters : counter_lines('J', counter_count_)) line(counters);
   line("QLX_C_RUNTIME $runtime;");
   write_timer_members();
+  write_comm_members();
   close_brace();
   line(";");
 }
@@ -138,8 +147,13 @@ void CppWriter::write_prototypes() {
       case EntryKind::Exception:
         if (is_statement_form_block(e) && e->numbers.element >= 0) raw("QLX_T_INT " + block_function_name(e) + " ();");
         break;
+      case EntryKind::WaittilRegistration: write_comm_prototype(e); break;
       default: break;
     }
+  }
+  // Callbacks and procsends are declarations, not in the function list.
+  for (const Entry* e = context_.model.global()->first; e != nullptr; e = e->next) {
+    if (e->kind == EntryKind::Callback || e->kind == EntryKind::Procsend) write_comm_prototype(e);
   }
 }
 
@@ -147,6 +161,7 @@ void CppWriter::write_prototypes() {
 void CppWriter::write_state_initialiser() {
   line("void QUELT::$initstates ()");
   open_brace();
+  write_state_loops();
   close_brace();
 }
 
@@ -157,17 +172,34 @@ void CppWriter::write_constructor() {
   empty();
   write_time_function();
   line("QUELT :: QUELT () : WTIME(0)");
+  write_alias_initialisers();
   open_brace();
   write_timer_starts();
+  write_comm_constructor_body();
   close_brace();
 }
 
 void CppWriter::write_member_functions() {
+  const auto with_values = message_types_with_values(context_.model.global());
+  for (const Entry* e = context_.model.global()->first; e != nullptr; e = e->next) {
+    if (e->kind != EntryKind::MessageType) continue;
+    if (with_values.count(e) != 0) {
+      write_message_functions(e);
+    } else {
+      write_message_frames(e);
+    }
+  }
   for (Entry* e = context_.model.global()->first; e != nullptr; e = e->next) {
     if (e->kind == EntryKind::Scenario) {
       write_scenario_tree(e);
     } else if (e->kind == EntryKind::Procedure) {
       write_procedure(e);
+    } else if (e->kind == EntryKind::Callback) {
+      write_callback(e);
+    } else if (e->kind == EntryKind::Procsend) {
+      write_procsend(e);
+    } else if (e->kind == EntryKind::WaittilRegistration) {
+      write_wait_function(e);
     }
   }
 }

@@ -69,9 +69,11 @@ void CppWriter::write_procedure(Entry* procedure) {
   close_brace();
 }
 
-void CppWriter::write_body(const sema::Scope* body) {
+void CppWriter::write_body(const sema::Scope* body) { write_body_from(body != nullptr ? body->first : nullptr); }
+
+void CppWriter::write_body_from(Entry* first) {
   local_ = Handlers{};
-  Entry* statements = write_leading_declarations(body != nullptr ? body->first : nullptr);
+  Entry* statements = write_leading_declarations(first);
   raw("QLX_TRY");
   write_statements(statements);
   end_of_guarded_region();
@@ -145,6 +147,7 @@ std::string CppWriter::filter_guard(std::string_view filter) const {
 }
 
 void CppWriter::write_statement(Entry* statement) {
+  if (write_comm_statement(statement)) return;
   std::string number = str(statement->numbers.element);
   switch (statement->kind) {
     case EntryKind::Comment: line("$.$comment (" + number + ");"); break;

@@ -34,11 +34,9 @@ struct CppParameters {
 // The prefix rule: "$." becomes `runtime` + ".", any other "$" becomes "qlx_".
 std::string expand_prefixes(std::string_view text, std::string_view runtime);
 
-// Whether the writer covers every element of the model: scenarios, blocks, procedures and the
-// statements it knows (COMMENT, ERROR, EXIT, TRACE_ON/OFF, FLUSH_TRACE, SET/UNSET, PAUSE, PRINT,
-// TIMER, RESET, '@' lines, '#' declarations, IF, WHILE, CASE, RENDEZVOUS, INTERSEND, INTERRECV,
-// CALL, CATCH directly in a body), the header and declared instances. Anything else
-// (communication, VAR, ...) is not written yet, and the run writes no driver rather than a wrong one.
+// Whether the writer covers every element of the model: the scenarios, blocks, procedures, the
+// communication declarations with their callbacks and procsends, and every statement the writer
+// knows. A model holding anything else gets no driver rather than a wrong one.
 bool cpp_driver_covers(const sema::Model& model);
 
 // The member function of a block in the statement form: "qlx_i", "qlx_t" or "qlx_e" and the
@@ -104,6 +102,14 @@ class CppWriter {
   sema::Entry* write_leading_declarations(sema::Entry* first);
   // main or the thread start routine (cpp_entry.cpp).
   void write_entry();
+  // The communication members: the procsends' and callbacks' functions, the WAIT function of a
+  // registered WAITTIL (cpp_communication.cpp).
+  void write_procsend(sema::Entry* procsend);
+  void write_callback(sema::Entry* callback);
+  void write_wait_function(const sema::Entry* registration);
+  // The same functions without bodies, for a message type that nothing gives values
+  // (cpp_comm_frame.cpp).
+  void write_message_frames(const sema::Entry* message);
   // A tree of check entries in one of the check writer's modes; a VAR statement
   // (cpp_value_checks.cpp).
   void write_checks(const sema::Scope* checks, const CheckTarget& target);
@@ -137,6 +143,28 @@ class CppWriter {
   void write_constructor();
   void write_prototypes();
   void write_member_functions();
+  // The communication part of the frame (cpp_comm_frame.cpp): the message and channel types, the
+  // connection table classes, the prototypes and members, the constructor's share, the states.
+  void write_comm_declarations();
+  void write_tabid_classes();
+  void write_comm_prototype(const sema::Entry* entry);
+  void write_comm_members();
+  void write_alias_initialisers();
+  void write_comm_constructor_body();
+  void write_state_loops();
+  bool needs_rtti() const;
+  bool has_virtual_routines() const;
+  // The communication statements (cpp_communication.cpp).
+  bool write_comm_statement(sema::Entry* statement);
+  void write_send(sema::Entry* send);
+  void write_waittil(sema::Entry* waittil);
+  void write_reception(const sema::Entry* statement, const sema::Entry* channel, const sema::Entry* type,
+                       const sema::Entry* callback, const std::vector<const sema::Entry*>& values);
+  void write_add_id(sema::Entry* add_id);
+  void write_routine_frame(sema::Entry* routine, bool callback);
+  void traced(const std::string& call);
+  // A body from its first statement on (the leading declarations of a callback stand before it).
+  void write_body_from(sema::Entry* first);
   void write_statement(sema::Entry* statement);
   void write_procedure_call(sema::Entry* call);
   void write_c_call(sema::Entry* call);
@@ -191,6 +219,9 @@ class CppWriter {
   // The message values of each message type, found on first use (cpp_messages.cpp).
   std::unordered_map<const sema::Entry*, std::vector<const sema::Entry*>> message_values_by_type_;
   bool message_values_found_ = false;
+  // The channels of each communication type, gathered at the first WAITTIL.
+  std::unordered_map<const sema::Entry*, std::vector<const sema::Entry*>> comm_channels_;
+  bool comm_channels_ready_ = false;
   friend class ScenarioFunctions;
   friend class EntryWriter;
 };

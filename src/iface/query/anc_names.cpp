@@ -1,6 +1,7 @@
 #include "iface/query/anc_names.h"
 
 #include <deque>
+#include <unordered_set>
 
 #include "base/intern.h"
 #include "iface/query/anc_session.h"
@@ -124,6 +125,25 @@ int anc_base_distance(std::string_view class_name, std::string_view base_name) {
     }
   }
   return -1;
+}
+
+int anc_is_polymorphic_class(std::string_view name) {
+  const TypeDescriptor* start = class_of(type_of_name(name));
+  std::vector<const TypeDescriptor*> pending;
+  std::unordered_set<const TypeDescriptor*> seen;  // a base shared by several paths is looked at once
+  if (start != nullptr) pending.push_back(start);
+  while (!pending.empty()) {
+    const TypeDescriptor* current = pending.back();
+    pending.pop_back();
+    if (!seen.insert(current).second) continue;
+    if (has_flagged_member(current)) return 1;
+    const CompoundData* compound = compound_data(current);
+    if (compound == nullptr) continue;
+    for (const BaseClass& base : compound->bases) {
+      if (const TypeDescriptor* base_type = class_of(base.type)) pending.push_back(base_type);
+    }
+  }
+  return 0;
 }
 
 void anc_variables_of_file(std::string_view file, std::vector<FileVariable>& list) {

@@ -27,6 +27,9 @@ int anc_is_type_name(std::string_view name);
 int anc_is_class_type(std::string_view name);
 int anc_is_not_template_type(std::string_view name);
 int anc_class_has_flagged_member(std::string_view name);
+// 1 for a class with a virtual member function or a virtual base, its own or a base class's
+// (a class that dynamic_cast and typeid see through).
+int anc_is_polymorphic_class(std::string_view name);
 // When the name's type (through typedefs) is a pointer to a struct/class: that class, its name.
 const TypeDescriptor* anc_pointer_to_class(std::string_view name);
 const char* anc_pointer_class_name(std::string_view name);

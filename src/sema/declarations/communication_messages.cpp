@@ -46,7 +46,7 @@ void generate_callback(AnalysisContext& context, Scope* scope, const SyntaxNode*
   new_entry(model, body, EntryKind::NativeDeclaration, "", at)->text = "int fd;";
   new_entry(model, body, EntryKind::Comment, "", at)->text = "Entree dans le callback " + name;
   new_entry(model, body, EntryKind::AtLine, "", at)->text =
-      "if (fd=qlx_pollevt(qlx_ids, qlx_n)) {  " + type +
+      "if ((fd=qlx_pollevt(qlx_ids, qlx_n))) {  " + type +
       "_Init(&qlx_msg, fd); qlx_msgdate ( &(qlx_ctx->qlx_ctxrun),0 );} else return (QLX_NO_MESSAGE);";
 }
 

@@ -38,14 +38,14 @@ TEST_F(CppCoverage, ScenariosWithKnownStatementsAreCovered) {
 TEST_F(CppCoverage, AnUnknownStatementAnywhereInTheTreeIsNotCovered) {
   Entry* root = scenario(nullptr, "main");
   Entry* leaf = scenario(root->descriptor->child_scope, "leaf");
-  add(leaf->descriptor->child_scope, EntryKind::Send, "", 2);
+  add(leaf->descriptor->child_scope, EntryKind::Var, "", 2);
   EXPECT_FALSE(cpp_driver_covers(model));
 }
 
 TEST_F(CppCoverage, AScenarioLeftOutBySelectionIsNotLookedInto) {
   Entry* root = scenario(nullptr, "main");
   Entry* skipped = scenario(root->descriptor->child_scope, "skipped", false);
-  add(skipped->descriptor->child_scope, EntryKind::Send, "", 2);
+  add(skipped->descriptor->child_scope, EntryKind::Var, "", 2);
   scenario(root->descriptor->child_scope, "kept");
   EXPECT_TRUE(cpp_driver_covers(model));
   EXPECT_EQ(scenario_tree_depth(model.global()), 2);
@@ -137,9 +137,9 @@ TEST_F(CppCoverage, StatementsOfNestedListsAreLookedInto) {
   // The ELSE list has a scope of its own.
   condition.else_scope = model.make_scope();
   condition.else_scope->parent = root->descriptor->child_scope;
-  Entry* send = add(condition.else_scope, EntryKind::Send, "", 6);
+  Entry* unknown = add(condition.else_scope, EntryKind::Var, "", 6);
   EXPECT_FALSE(cpp_driver_covers(model));
-  send->kind = EntryKind::Pause;
+  unknown->kind = EntryKind::Pause;
   EXPECT_TRUE(cpp_driver_covers(model));
 
   // A CATCH directly in the body is covered, the same CATCH in a nested list is not.
@@ -162,7 +162,7 @@ TEST_F(CppCoverage, NestedListsThousandsDeepAreLookedIntoWithoutRecursion) {
   }
   add(scope, EntryKind::Comment, "", 1);
   EXPECT_TRUE(cpp_driver_covers(model));
-  add(scope, EntryKind::Waittil, "", 1);
+  add(scope, EntryKind::Var, "", 1);
   EXPECT_FALSE(cpp_driver_covers(model));
 }
 
@@ -179,6 +179,23 @@ TEST_F(CppCoverage, TimerCountIsTheHighestTimerNumberPlusOne) {
   Entry* other = add(root->descriptor->child_scope, EntryKind::Timer, "u", 4);
   record<sema::TimerRecord>(other, DescriptorKind::Timer).number = 1;
   EXPECT_EQ(timer_count(model.global()), 5);
+}
+
+// A used callback's body is written, so its statements must be known; an unused one is not looked
+// into. The communication declarations themselves are covered.
+TEST_F(CppCoverage, UsedCallbacksAndProcsendsAreLookedInto) {
+  Entry* root = scenario(nullptr, "main");
+  add(root->descriptor->child_scope, EntryKind::Waittil, "", 2);
+  add(nullptr, EntryKind::CommType, "tcp", 1);
+  add(nullptr, EntryKind::MessageType, "login", 1);
+  Entry* callback = add(nullptr, EntryKind::Callback, "login_ON_tcp", 3);
+  auto& routine = record<sema::CallbackRecord>(callback, DescriptorKind::Callback);
+  sema::open_scope(model, callback->descriptor, model.global());
+  add(callback->descriptor->child_scope, EntryKind::MessageDate, "", 4);
+  add(callback->descriptor->child_scope, EntryKind::Var, "", 5);
+  EXPECT_TRUE(cpp_driver_covers(model));
+  routine.used = true;
+  EXPECT_FALSE(cpp_driver_covers(model));
 }
 
 TEST_F(CppCoverage, DepthOfADeepTreeIsCountedWithoutLimit) {

@@ -194,7 +194,11 @@ class ScenarioFunctions {
       w_.close_brace();
     }
     flush_level();
-    if (count > 1) w_.close_brace();
+    if (count > 1) {
+      w_.close_brace();
+      // The loop leaves its counter past the count: the sub-scenarios after it run in round 1.
+      w_.raw("J" + depth_ + " = 1;");
+    }
   }
 
   CppWriter& w_;

@@ -68,7 +68,9 @@ bool covered_statement(const Entry* entry) {
     case EntryKind::Catch: return is_catch(entry);
     case EntryKind::GuardedStatementsBegin:
     case EntryKind::InstanceDesignation:
-    case EntryKind::GuardedStatementsEnd: return true;
+    case EntryKind::GuardedStatementsEnd:
+    case EntryKind::GuardedDeclarationsBegin:
+    case EntryKind::GuardedDeclarationsEnd: return true;
     case EntryKind::Send:
     case EntryKind::Waittil:
     case EntryKind::AddId:
@@ -128,7 +130,11 @@ bool cpp_driver_covers(const sema::Model& model) {
   for (const Entry* e = global->first; e != nullptr; e = e->next) {
     switch (e->kind) {
       case EntryKind::Header:
-      case EntryKind::DeclaredInstance: break;
+      case EntryKind::DeclaredInstance:
+      case EntryKind::NativeDeclaration:
+      case EntryKind::InstanceBlockBegin:
+      case EntryKind::InstanceDesignation:
+      case EntryKind::InstanceBlockEnd: break;
       case EntryKind::Scenario:
         if (is_generated_scenario(e)) bodies.push_back(child_scope(e));
         root = root || is_generated_scenario(e);

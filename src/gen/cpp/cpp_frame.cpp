@@ -95,6 +95,10 @@ void CppWriter::write_head() {
 
 void CppWriter::write_declarations() {
   const sema::Scope* global = context_.model.global();
+  // The script's own C declarations, those of instance groups included (they only declare).
+  for (const Entry* e = global->first; e != nullptr; e = e->next) {
+    if (e->kind == EntryKind::NativeDeclaration) raw(e->text);
+  }
   define("QLX_K_MAX_COMT", std::to_string(count_of(global, EntryKind::CommType) + 1));
   define("QLX_K_MAX_CHAN", std::to_string(count_of(global, EntryKind::Channel) + 1));
   define("QLX_K_MAX_MSGT", std::to_string(count_of(global, EntryKind::MessageType)));

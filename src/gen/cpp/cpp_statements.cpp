@@ -82,6 +82,9 @@ void CppWriter::traced(std::string_view call) {
 
 // Timer constants and C declarations stand before the guarded region, so that a CATCH, which
 // starts the region again, leaves them in scope for every statement after it.
+// The declarations of an instance group are written whatever the instance: they only declare,
+// and the statements that use them are the ones guarded (with -INSTANCE the analysis kept only
+// the chosen instance's group).
 Entry* CppWriter::write_leading_declarations(Entry* first) {
   Entry* e = first;
   for (; e != nullptr; e = e->next) {
@@ -89,7 +92,8 @@ Entry* CppWriter::write_leading_declarations(Entry* first) {
       raw(timer_constant(e));
     } else if (e->kind == EntryKind::NativeDeclaration) {
       raw(e->text);
-    } else {
+    } else if (e->kind != EntryKind::GuardedDeclarationsBegin && e->kind != EntryKind::GuardedDeclarationsEnd &&
+               e->kind != EntryKind::InstanceDesignation) {
       break;
     }
   }
@@ -127,7 +131,9 @@ void CppWriter::write_list_entry(Entry* e, std::vector<PendingStep>& pending) {
       raw(instance_guard(e));
       open_brace();
       return;
-    case EntryKind::InstanceDesignation: return;
+    case EntryKind::InstanceDesignation:
+    case EntryKind::GuardedDeclarationsBegin:
+    case EntryKind::GuardedDeclarationsEnd: return;
     case EntryKind::GuardedStatementsEnd: close_brace(); return;
     case EntryKind::Catch:
       add_handler(e);

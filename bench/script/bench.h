@@ -9,6 +9,7 @@ typedef struct {
 } fault_t;
 extern request_t counter;
 extern int status;
+extern char inbox[64];
 extern int i;
 extern int conn;
 int compute(int n);

@@ -12,7 +12,12 @@ namespace {
 void write_line(GenOutput& out, std::size_t indent, std::string_view text) {
   if (out.file == nullptr) return;
   if (indent + text.size() > max_line_length) diag::report_internal(diag::Code::SIZBUFOVL);
-  for (std::size_t i = 0; i < indent; ++i) std::fputc(' ', out.file);
+  static constexpr std::string_view spaces = "                                                                ";
+  for (std::size_t left = indent; left > 0;) {
+    std::size_t part = std::min(left, spaces.size());
+    std::fwrite(spaces.data(), 1, part, out.file);
+    left -= part;
+  }
   std::fwrite(text.data(), 1, text.size(), out.file);
   std::fputc('\n', out.file);
 }

@@ -1,5 +1,6 @@
 #include "gen/output_set.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include <sys/stat.h>
@@ -45,6 +46,8 @@ std::FILE* OutputSet::create(const std::string& name) {
   mode_t mask = ::umask(0);
   ::umask(mask);
   ::fchmod(descriptor, 0666 & ~mask);
+  // Outputs run to hundreds of megabytes for large scripts: write them in large blocks.
+  std::setvbuf(file, nullptr, _IOFBF, 1 << 20);
   pending_.push_back(Pending{name, std::move(temporary), file});
   return file;
 }

@@ -202,6 +202,11 @@ CppWriter::CppWriter(GenContext& context, const CppParameters& parameters)
   // The entry sets J0 and each composite at depth d its J<d>: one counter more than the tree is deep.
   counter_count_ = std::max({21, scenario_tree_depth(context.model.global()) + 1,
                              check_counter_depth(context.model.global())});
+  timer_count_ = timer_count(context.model.global());
+  int number = 2;
+  for (const Entry* e = context.model.global()->first; e != nullptr; e = e->next) {
+    if (e->kind == EntryKind::DeclaredInstance) instance_numbers_.emplace(e, number++);
+  }
 }
 
 void CppWriter::line(std::string_view text) { gen_line(out_, expand_prefixes(text, runtime_)); }

@@ -111,7 +111,7 @@ void CppWriter::write_class() {
   open_brace();
   line("public:");
   line("QUELT ();");
-  if (timer_count(context_.model.global()) > 0) line("QLX_T_UTIME TIME (QLX_T_INT x);");
+  if (timer_count_ > 0) line("QLX_T_UTIME TIME (QLX_T_INT x);");
   // A class derived from the driver may replace its virtual routines, and be deleted through it.
   if (has_virtual_routines()) line("virtual ~QUELT () {}");
   line("void $initstates ();");

@@ -104,12 +104,10 @@ std::string CppWriter::instance_guard(const Entry* begin) const {
   for (const Entry* e = begin->next; e != nullptr && e->kind == EntryKind::InstanceDesignation; e = e->next) {
     const auto* designation = std::get_if<sema::InstanceDesignationRecord>(&e->descriptor->record);
     if (designation == nullptr || designation->instance == nullptr) continue;
-    int index = 2;
-    for (const Entry* d = context_.model.global()->first; d != nullptr && d != designation->instance; d = d->next) {
-      if (d->kind == EntryKind::DeclaredInstance) ++index;
-    }
+    auto number = instance_numbers_.find(designation->instance);
+    if (number == instance_numbers_.end()) continue;
     if (!condition.empty()) condition += " || ";
-    condition += "QLX_NUMINSTANCE == " + str(index);
+    condition += "QLX_NUMINSTANCE == " + str(number->second);
   }
   return "if ( " + (condition.empty() ? std::string("0") : condition) + " )";
 }

@@ -320,12 +320,12 @@ void CppWriter::write_interrecv(const Entry* statement) {
 
 // The class's timer table and the TIME member function (empty without timers).
 void CppWriter::write_timer_members() {
-  int count = timer_count(context_.model.global());
+  int count = timer_count_;
   if (count > 0) line("QLX_T_TIMER $timer[" + str(count) + "];");
 }
 
 void CppWriter::write_time_function() {
-  if (timer_count(context_.model.global()) == 0) return;
+  if (timer_count_ == 0) return;
   line("QLX_T_UTIME QUELT :: TIME (QLX_T_INT $num)");
   open_brace();
   line("return($.$time(&($timer[$num].timer)));");

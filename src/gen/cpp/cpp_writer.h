@@ -216,6 +216,10 @@ class CppWriter {
   };
   Handlers local_;
   int counter_count_ = 21;
+  // The size of the class's timer table (the highest timer number plus one).
+  int timer_count_ = 0;
+  // The number each declared instance has at run time: 2 for the first, 3 for the next, ...
+  std::unordered_map<const sema::Entry*, int> instance_numbers_;
   // The message values of each message type, found on first use (cpp_messages.cpp).
   std::unordered_map<const sema::Entry*, std::vector<const sema::Entry*>> message_values_by_type_;
   bool message_values_found_ = false;

@@ -372,16 +372,7 @@ void CppWriter::write_message_frames(const Entry* message) {
   open_brace();
   line("QLX_T_INT $ret;");
   line("$.$cmp();");
-  line("$ret=$.$cmp();");
-  line("$msg_ref->$state = $ret?QLX_EVTOK:QLX_EVTKO;");
-  line("if ($msg_ref->$state == QLX_EVTOK)");
-  open_brace();
-  line("$msg_ref->$stateok = 1;");
-  line("$memcpy(&($msg_ref->$MsgRef),&$msgrcv,sizeof(" + type + "));");
-  close_brace();
-  line("else $msg_ref->$stateko = 1;");
-  line("return($ret);");
-  close_brace();
+  write_compare_end(type);
 }
 
 }  // namespace gen

@@ -211,16 +211,7 @@ void CppWriter::write_compare_function(const Entry* message_type, const std::vec
     }
   }
   close_brace();
-  line("$ret=$.$cmp();");
-  line("$msg_ref->$state = $ret?QLX_EVTOK:QLX_EVTKO;");
-  line("if ($msg_ref->$state == QLX_EVTOK)");
-  open_brace();
-  line("$msg_ref->$stateok = 1;");
-  line("$memcpy(&($msg_ref->$MsgRef),&$msgrcv,sizeof(" + type + "));");
-  close_brace();
-  line("else $msg_ref->$stateko = 1;");
-  line("return($ret);");
-  close_brace();
+  write_compare_end(type);
 }
 
 // DEF_MESSAGE: the value's active definition, then the definition's values given to the value's
@@ -242,6 +233,21 @@ void CppWriter::write_def_message(const Entry* statement) {
   target.maximum = slot + ".qlx_MsgMax";
   target.select = select_struct_of(value->message_type);
   write_checks(child_scope(checks), target);
+}
+
+// The end of a compare function: the runtime's verdict on the comparison becomes the state of
+// the message value, and a matching message becomes its reference.
+void CppWriter::write_compare_end(const std::string& type) {
+  line("$ret=$.$cmp();");
+  line("$msg_ref->$state = $ret?QLX_EVTOK:QLX_EVTKO;");
+  line("if ($msg_ref->$state == QLX_EVTOK)");
+  open_brace();
+  line("$msg_ref->$stateok = 1;");
+  line("$memcpy(&($msg_ref->$MsgRef),&$msgrcv,sizeof(" + type + "));");
+  close_brace();
+  line("else $msg_ref->$stateko = 1;");
+  line("return($ret);");
+  close_brace();
 }
 
 }  // namespace gen

@@ -110,6 +110,8 @@ class CppWriter {
   // The same functions without bodies, for a message type that nothing gives values
   // (cpp_comm_frame.cpp).
   void write_message_frames(const sema::Entry* message);
+  // The end of a compare function, from the runtime's verdict on (cpp_messages.cpp).
+  void write_compare_end(const std::string& type);
   // A tree of check entries in one of the check writer's modes; a VAR statement
   // (cpp_value_checks.cpp).
   void write_checks(const sema::Scope* checks, const CheckTarget& target);

@@ -39,58 +39,22 @@
 #include <cstdio>
 #include <string>
 
-#include "base/checked.h"
-#include "diag/base_faults.h"
-#include "diag/catalogue.h"
-#include "diag/report.h"
-#include "diag/translators.h"
-#include "driver/interface_phase.h"
-#include "driver/options.h"
-#include "driver/output_names.h"
-#include "driver/run_options.h"
-#include "driver/semantic_phase.h"
-#include "script/parse_script.h"
-#include "sema/analysis.h"
+#include "../front_end.h"
 #include "sema/model/model_dump.h"
 
 int main(int argc, char** argv) {
-  diag::install_quiet_message_handler();
-  base::install_allocation_handler();
-  diag::install_base_fault_handler();
+  tools::install_handlers();
   QCoreApplication application(argc, argv);
-  diag::install_translators(application, diag::translation_prefixes());
-  diag::register_all_messages();
-
-  std::string effective_line;
-  if (!driver::decode_command_line(argc, argv, &effective_line)) diag::report_fatal(diag::Code::COMMFATAL, "", "");
-  driver::RunOptions options = driver::read_run_options();
-  driver::check_filter_letters(options);
-  std::string definitions_file;
-  if (options.std_define_file) definitions_file = driver::definitions_file_name(*options.std_define_file);
-  driver::start_interface_analysis(driver::interface_phase_input(options, definitions_file));
-
-  std::string script = driver::script_file_name(options.script);
-  script::ParseResult parsed = script::parse_script(script, options.include_dirs, options.comments);
-  sema::AnalysisResult analysed;
-  bool ran = false;
-  if (diag::error_count() == 0 && parsed.root != nullptr) {
-    analysed = sema::analyse_script(parsed.root, parsed.files, driver::analysis_parameters(options, parsed.script_flags));
-    ran = true;
-    driver::end_interface_analysis();
-  }
+  tools::FrontEnd run = tools::run_front_end(application, argc, argv);
+  const sema::AnalysisResult& analysed = run.analysed;
 
   std::string text = analysed.model != nullptr ? sema::dump_model(*analysed.model) : "scope global\nfunctions\n";
   std::fputs(text.c_str(), stdout);
-  if (ran) {
+  if (run.analysis_ran) {
     std::printf("result instance_mode=%d chosen_instance=%d comm_types=%d message_types=%d highest_channel=%d timers=%d\n",
                 static_cast<int>(analysed.instance_mode), analysed.chosen_instance, analysed.comm_type_count,
                 analysed.message_type_count, analysed.highest_channel, analysed.timer_count);
   }
   std::fflush(stdout);
-
-  analysed.model.reset();
-  script::release_tree(parsed.root);
-  script::release_files(parsed.files);
-  driver::release_command_line();
-  diag::finish_run();
+  tools::finish_front_end(run);
 }

@@ -11,23 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "base/checked.h"
-#include "diag/base_faults.h"
-#include "diag/catalogue.h"
-#include "diag/report.h"
-#include "diag/translators.h"
+#include "../front_end.h"
 #include "driver/generation_phase.h"
-#include "driver/interface_phase.h"
-#include "driver/options.h"
-#include "driver/output_names.h"
-#include "driver/run_options.h"
-#include "driver/semantic_phase.h"
 #include "gen/cpp/cpp_writer.h"
 #include "gen/model_walk.h"
 #include "gen/tdc/probe_header.h"
 #include "gen/tdc/tdc_writer.h"
-#include "script/parse_script.h"
-#include "sema/analysis.h"
 
 namespace {
 
@@ -55,34 +44,17 @@ std::vector<const sema::Entry*> def_messages(const sema::Scope* global) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  diag::install_quiet_message_handler();
-  base::install_allocation_handler();
-  diag::install_base_fault_handler();
+  tools::install_handlers();
   QCoreApplication application(argc, argv);
-  diag::install_translators(application, diag::translation_prefixes());
-  diag::register_all_messages();
-
-  std::string effective_line;
-  if (!driver::decode_command_line(argc, argv, &effective_line)) diag::report_fatal(diag::Code::COMMFATAL, "", "");
-  driver::RunOptions options = driver::read_run_options();
-  driver::check_filter_letters(options);
-  std::string definitions_file;
-  if (options.std_define_file) definitions_file = driver::definitions_file_name(*options.std_define_file);
-  driver::start_interface_analysis(driver::interface_phase_input(options, definitions_file));
-
-  std::string script = driver::script_file_name(options.script);
-  script::ParseResult parsed = script::parse_script(script, options.include_dirs, options.comments);
-  sema::AnalysisResult analysed;
-  if (diag::error_count() == 0 && parsed.root != nullptr) {
-    analysed = sema::analyse_script(parsed.root, parsed.files, driver::analysis_parameters(options, parsed.script_flags));
-    driver::end_interface_analysis();
-  }
+  tools::FrontEnd run = tools::run_front_end(application, argc, argv);
+  const driver::RunOptions& options = run.options;
+  sema::AnalysisResult& analysed = run.analysed;
   if (diag::error_count() == 0 && analysed.model != nullptr) {
-    driver::GenerationInput input{options, script, effective_line, parsed.files, analysed};
+    driver::GenerationInput input{options, run.script, run.effective_line, run.parsed.files, analysed};
     gen::GenParameters parameters = driver::generation_parameters(input);
-    gen::RunIdentifier run{"Thu Jan  1 00:00:00 1970", 0};
+    gen::RunIdentifier identifier{"Thu Jan  1 00:00:00 1970", 0};
     gen::OutputSet outputs;
-    gen::GenContext context{*analysed.model, parameters, run, outputs, {}};
+    gen::GenContext context{*analysed.model, parameters, identifier, outputs, {}};
     gen::write_tdc(context, driver::tdc_file_name(options.root), driver::header_file_name(options.root));
     gen::CppParameters cpp = driver::cpp_parameters(options);
     cpp.source = options.root + "_messages.cc";
@@ -101,9 +73,5 @@ int main(int argc, char** argv) {
     outputs.commit();
   }
 
-  analysed.model.reset();
-  script::release_tree(parsed.root);
-  script::release_files(parsed.files);
-  driver::release_command_line();
-  diag::finish_run();
+  tools::finish_front_end(run);
 }

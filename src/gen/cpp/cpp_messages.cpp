@@ -69,6 +69,18 @@ void add_reads(Reads& reads, const sema::Scope* checks) {
   }
 }
 
+// The checks of a message function read the received value and the bounds of its ranges through
+// the function's bindings.
+CheckTarget received_message_target(CheckMode mode, const std::string& select) {
+  CheckTarget target;
+  target.mode = mode;
+  target.actual = "qlx_msgrcv";
+  target.minimum = "qlx_msgMin";
+  target.maximum = "qlx_msgMax";
+  target.select = select;
+  return target;
+}
+
 }  // namespace
 
 // The event variables of each message type that have values, in declaration order; found once.
@@ -156,12 +168,7 @@ void CppWriter::write_reference_function(const Entry* message_type, const std::v
   write_message_bindings(type, "msgrcv", reads.values || reads.ranges, reads.ranges);
   line("switch($msg_ref->$defNumber)");
   open_brace();
-  CheckTarget target;
-  target.mode = CheckMode::Print;
-  target.actual = "qlx_msgrcv";
-  target.minimum = "qlx_msgMin";
-  target.maximum = "qlx_msgMax";
-  target.select = select;
+  CheckTarget target = received_message_target(CheckMode::Print, select);
   for (const Entry* v : values) {
     for (const Entry* d : event_record(v)->definitions) {
       std::string number = str(d->numbers.element);
@@ -195,13 +202,8 @@ void CppWriter::write_compare_function(const Entry* message_type, const std::vec
   line("$.$cmp();");
   line("switch($msg_ref->$defNumber)");
   open_brace();
-  CheckTarget target;
-  target.mode = CheckMode::Compare;
-  target.actual = "qlx_msgrcv";
+  CheckTarget target = received_message_target(CheckMode::Compare, select);
   target.reference = "qlx_msgref";
-  target.minimum = "qlx_msgMin";
-  target.maximum = "qlx_msgMax";
-  target.select = select;
   for (const Entry* v : values) {
     for (const Entry* d : event_record(v)->definitions) {
       raw("case " + str(definition_number(d)) + ":");

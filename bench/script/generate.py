@@ -6,9 +6,6 @@ import sys
 
 directory = sys.argv[1] if len(sys.argv) > 1 else "bench-out"
 scenarios = int(sys.argv[2]) if len(sys.argv) > 2 else 10000
-# "driver": leave out the statements the C++ driver does not write yet (ENABLE_CLEANUP and
-# DISABLE_CLEANUP), so that the run writes a driver.
-for_driver = len(sys.argv) > 3 and sys.argv[3] == "driver"
 os.makedirs(directory, exist_ok=True)
 
 header = """HEADER "Parser benchmark", "1.0", $USER
@@ -85,9 +82,6 @@ body = """SCENARIO s{n} {n} FAMILY smoke, nightly
   END INSTANCE
 END SCENARIO
 """
-
-if for_driver:
-    body = "".join(line for line in body.splitlines(keepends=True) if "_CLEANUP" not in line)
 
 includes = 5
 for k in range(includes):

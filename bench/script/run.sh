@@ -21,7 +21,7 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$(cd "${1:-$root/build}" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-python3 "$root/bench/script/generate.py" "$work" 10000 driver
+python3 "$root/bench/script/generate.py" "$work" 10000
 cp "$root/bench/script/bench.h" "$work/"
 echo "lines: $(cat "$work"/*.pts | wc -l)"
 cd "$work"

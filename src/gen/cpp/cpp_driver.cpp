@@ -24,6 +24,11 @@ bool is_written_call(const Entry* entry) {
   return call != nullptr && (!call->is_procedure || call->procedure != nullptr);
 }
 
+bool is_cleanup(const Entry* entry) {
+  const auto* cleanup = entry->descriptor != nullptr ? std::get_if<sema::CleanupRecord>(&entry->descriptor->record) : nullptr;
+  return cleanup != nullptr && cleanup->procedure != nullptr;
+}
+
 bool is_catch(const Entry* entry) {
   const auto* handler = entry->descriptor != nullptr ? std::get_if<sema::CatchRecord>(&entry->descriptor->record) : nullptr;
   return handler != nullptr && handler->procedure != nullptr;
@@ -71,6 +76,8 @@ bool covered_statement(const Entry* entry) {
     case EntryKind::GuardedStatementsEnd:
     case EntryKind::GuardedDeclarationsBegin:
     case EntryKind::GuardedDeclarationsEnd: return true;
+    case EntryKind::EnableCleanup:
+    case EntryKind::DisableCleanup: return is_cleanup(entry);
     case EntryKind::Send:
     case EntryKind::Waittil:
     case EntryKind::AddId:
@@ -203,6 +210,7 @@ CppWriter::CppWriter(GenContext& context, const CppParameters& parameters)
   counter_count_ = std::max({21, scenario_tree_depth(context.model.global()) + 1,
                              check_counter_depth(context.model.global())});
   timer_count_ = timer_count(context.model.global());
+  cleanup_ = uses_cleanup(context.model.global());
   int number = 2;
   for (const Entry* e = context.model.global()->first; e != nullptr; e = e->next) {
     if (e->kind == EntryKind::DeclaredInstance) instance_numbers_.emplace(e, number++);

@@ -256,6 +256,8 @@ class EntryWriter {
     w_.line("$.$startchronomarkloop ( " + end + ", " + number + " , 0, qlx_quelt->J0, \"\", 0, 0);");
     w_.line("$local_state = $quelt->$S" + number + " ();");
     w_.line("$.$stopchronomarkloop ($local_state, " + end + ", 0, qlx_quelt->J0, \"\", 0, 0);");
+    // The cleanup procedure still recorded when the run stops is called once, last.
+    if (w_.has_cleanup()) w_.line("if ($quelt->$cleanup) ($quelt->*($quelt->$cleanup)) ();");
   }
 
   void end() {

@@ -122,6 +122,7 @@ void CppWriter::write_class() {
   for (const std::string& counters : counter_lines('J', counter_count_)) line(counters);
   line("QLX_C_RUNTIME $runtime;");
   write_timer_members();
+  if (has_cleanup()) line("QLX_T_INT (QUELT::*$cleanup) ();");
   write_comm_members();
   close_brace();
   line(";");
@@ -178,6 +179,7 @@ void CppWriter::write_constructor() {
   line("QUELT :: QUELT () : WTIME(0)");
   write_alias_initialisers();
   open_brace();
+  if (has_cleanup()) line("$cleanup = 0;");
   write_timer_starts();
   write_comm_constructor_body();
   close_brace();

@@ -16,6 +16,12 @@ namespace {
 
 std::string str(long value) { return std::to_string(value); }
 
+// The member-function pointer of the procedure an ENABLE_CLEANUP or DISABLE_CLEANUP names.
+std::string cleanup_procedure(const Entry* statement) {
+  const auto& cleanup = std::get<sema::CleanupRecord>(statement->descriptor->record);
+  return "&QUELT::qlx_P" + str(cleanup.procedure->numbers.element);
+}
+
 }  // namespace
 
 void CppWriter::end_of_guarded_region() {
@@ -164,6 +170,11 @@ void CppWriter::write_statement(Entry* statement) {
       raw("return ( 3 );");
       break;
     case EntryKind::Var: write_var(statement); break;
+    case EntryKind::EnableCleanup: line("$cleanup = " + cleanup_procedure(statement) + ";"); break;
+    case EntryKind::DisableCleanup:
+      // Withdraws the named procedure only: another one recorded since stays recorded.
+      line("if ($cleanup == " + cleanup_procedure(statement) + ") $cleanup = 0;");
+      break;
     case EntryKind::DefMessage: write_def_message(statement); break;
     case EntryKind::Call:
       if (std::get<sema::CallRecord>(statement->descriptor->record).is_procedure) {

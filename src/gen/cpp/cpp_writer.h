@@ -132,6 +132,7 @@ class CppWriter {
   // rule: not with CIRCULAR).
   bool has_trace_buffer() const;
   bool buffer_rule() const;
+  bool has_cleanup() const { return cleanup_; }
   long buffer_bytes() const;
   // The I and J counters the class declares: I0/J0 .. I<count-1>/J<count-1>, at least 21, as many
   // as the scenario tree is deep and as the check trees nest arrays.
@@ -220,6 +221,8 @@ class CppWriter {
   int counter_count_ = 21;
   // The size of the class's timer table (the highest timer number plus one).
   int timer_count_ = 0;
+  // The class holds the cleanup procedure the script recorded last (ENABLE_CLEANUP).
+  bool cleanup_ = false;
   // The number each declared instance has at run time: 2 for the first, 3 for the next, ...
   std::unordered_map<const sema::Entry*, int> instance_numbers_;
   // The message values of each message type, found on first use (cpp_messages.cpp).
@@ -235,6 +238,9 @@ class CppWriter {
 // The number of timers the script declares (the size of the class's timer table), and each
 // TIMER's start in the constructor (cpp_statements.cpp).
 int timer_count(const sema::Scope* global);
+
+// Whether a statement anywhere in the model records or withdraws a cleanup procedure.
+bool uses_cleanup(const sema::Scope* global);
 
 // The tree depth of the generated scenarios (the root is depth 1), without recursion.
 int scenario_tree_depth(const sema::Scope* global);

@@ -32,7 +32,7 @@ MISTAKES = [
     ("    DISABLE_CLEANUP release_bus", 1, "    DISABLE_CLEANUP release_all", "E", "UNKCLPROC"),
     ('  SET "F"', 1, '  SET "f"', "E", "BADLETFLT"),
     ('  UNSET "F"', 1, '  UNSET "F1"', "E", "BADLETFLT"),
-    ("  @ bus_write(qlx_ids[0], &qlx_msg, sizeof qlx_msg);", 2, "  FLUSH_TRACE", "E", "FTINCBPS"),
+    ("  @ bus_write(qlx_ids, &qlx_msg, sizeof qlx_msg);", 2, "  FLUSH_TRACE", "E", "FTINCBPS"),
     ('      INTERSEND ("wind", "logger")', 1, '      INTERSEND ("wind", SENSOR_WIND)', "E", "INCOMPTYP"),
     ("      INTERRECV (answer)", 1, "      INTERRECV (peer)", "E", "INCOMPTYP"),
     ('%F+S  PRINT "one of F and S", 1', 1, '%F++S  PRINT "one of F and S", 1', "E", "BADFLTSTX"),

@@ -77,6 +77,28 @@ inline const sema::Scope* child_scope(const sema::Entry* entry) {
   return entry->descriptor != nullptr ? entry->descriptor->child_scope : nullptr;
 }
 
+// Calls `visit(entry)` for every entry of `scope` and of every scope nested in it (bodies, IF
+// branches and ELSE branches, parameter and check lists), in no particular order, without recursion.
+// `visit` returns true to stop the walk; the result says whether it was stopped.
+template <typename Visit>
+bool for_each_entry(const sema::Scope* scope, Visit visit) {
+  std::vector<const sema::Scope*> pending;
+  if (scope != nullptr) pending.push_back(scope);
+  while (!pending.empty()) {
+    const sema::Scope* current = pending.back();
+    pending.pop_back();
+    for (const sema::Entry* e = current->first; e != nullptr; e = e->next) {
+      if (visit(e)) return true;
+      if (e->descriptor == nullptr) continue;
+      if (e->descriptor->child_scope != nullptr) pending.push_back(e->descriptor->child_scope);
+      if (const auto* condition = std::get_if<sema::ConditionRecord>(&e->descriptor->record)) {
+        if (condition->else_scope != nullptr) pending.push_back(condition->else_scope);
+      }
+    }
+  }
+  return false;
+}
+
 // Whether the entry's procedure, callback or procsend is used (its body is generated).
 bool is_used_routine(const sema::Entry* entry);
 // Whether the scenario is selected (generated).

@@ -24,6 +24,12 @@ std::string cleanup_procedure(const Entry* statement) {
 
 }  // namespace
 
+bool uses_cleanup(const sema::Scope* global) {
+  return for_each_entry(global, [](const Entry* e) {
+    return e->kind == EntryKind::EnableCleanup || e->kind == EntryKind::DisableCleanup;
+  });
+}
+
 void CppWriter::end_of_guarded_region() {
   raw("QLX_END_TRY");
   raw("#ifdef QLX_HANDLE_EXCEPTION");

@@ -47,22 +47,14 @@ std::string timer_constant(const Entry* declaration) {
   return "enum { " + declaration->name + " = " + str(timer != nullptr ? timer->number : 0) + " };";
 }
 
-// Calls `visit` for every TIMER declaration of the model, in no particular order, without recursion.
+// Calls `visit` for every TIMER declaration of the model, in no particular order.
 template <typename Visit>
 void for_each_timer(const sema::Scope* global, Visit visit) {
-  std::vector<const sema::Scope*> scopes{global};
-  while (!scopes.empty()) {
-    const sema::Scope* scope = scopes.back();
-    scopes.pop_back();
-    for (const Entry* e = first_of(scope); e != nullptr; e = e->next) {
-      if (e->kind == EntryKind::Timer) {
-        if (const auto* timer = std::get_if<sema::TimerRecord>(&e->descriptor->record)) visit(*timer);
-      }
-      if (child_scope(e) != nullptr) scopes.push_back(child_scope(e));
-      const sema::ConditionRecord* condition = condition_of(e);
-      if (condition != nullptr && condition->else_scope != nullptr) scopes.push_back(condition->else_scope);
-    }
-  }
+  for_each_entry(global, [&visit](const Entry* e) {
+    const auto* timer = e->kind == EntryKind::Timer ? std::get_if<sema::TimerRecord>(&e->descriptor->record) : nullptr;
+    if (timer != nullptr) visit(*timer);
+    return false;
+  });
 }
 
 }  // namespace

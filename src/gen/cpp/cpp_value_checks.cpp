@@ -337,24 +337,6 @@ int check_counter_depth(const sema::Scope* scope) {
   return deepest;
 }
 
-bool uses_cleanup(const sema::Scope* scope) {
-  std::vector<const sema::Scope*> pending;
-  if (scope != nullptr) pending.push_back(scope);
-  while (!pending.empty()) {
-    const sema::Scope* current = pending.back();
-    pending.pop_back();
-    for (const Entry* e = current->first; e != nullptr; e = e->next) {
-      if (e->kind == EntryKind::EnableCleanup || e->kind == EntryKind::DisableCleanup) return true;
-      if (e->descriptor == nullptr) continue;
-      if (e->descriptor->child_scope != nullptr) pending.push_back(e->descriptor->child_scope);
-      if (const auto* condition = std::get_if<sema::ConditionRecord>(&e->descriptor->record)) {
-        if (condition->else_scope != nullptr) pending.push_back(condition->else_scope);
-      }
-    }
-  }
-  return false;
-}
-
 void CppWriter::write_checks(const sema::Scope* checks, const CheckTarget& target) {
   CheckWriter(*this, target).write(checks);
 }

@@ -239,7 +239,8 @@ class CppWriter {
 // TIMER's start in the constructor (cpp_statements.cpp).
 int timer_count(const sema::Scope* global);
 
-// Whether a statement anywhere in the model records or withdraws a cleanup procedure.
+// Whether a statement anywhere in the model records or withdraws a cleanup procedure
+// (cpp_procedures.cpp).
 bool uses_cleanup(const sema::Scope* global);
 
 // The tree depth of the generated scenarios (the root is depth 1), without recursion.

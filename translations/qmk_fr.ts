@@ -974,6 +974,11 @@
         <comment>Error code is "DRVRESNAM"</comment>
         <translation>%1Le nom %2 est réservé dans le pilote C++ généré</translation>
     </message>
+    <message>
+        <source>%1%2 is not a timer</source>
+        <comment>Error code is "RESNOTTIM"</comment>
+        <translation>%1%2 n'est pas un chronomètre</translation>
+    </message>
 </context>
 <context>
     <name>RIO/TDC analysis</name>

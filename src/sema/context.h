@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "sema/analysis.h"
 #include "sema/lookup.h"
@@ -59,6 +60,8 @@ struct AnalysisState {
   int ignored_trace_off = 0;
   int ignored_flush_trace = 0;
   int timer_counter = 0;
+  // The declarations the TIMER statements made, so that a RESET can tell a timer from another name.
+  std::unordered_set<const void*> timer_declarations;
   int return_counter = 0;
   int waittil_counter = 0;
   int message_definition_counter = 1;

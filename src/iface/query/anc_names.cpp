@@ -61,6 +61,10 @@ int anc_declaration_kind(std::string_view name, std::string_view scope) {
   return symbol_declaration_kind(find_object(name, scope));
 }
 
+const void* anc_declaration_identity(std::string_view name, std::string_view scope) {
+  return find_object(name, scope);
+}
+
 int anc_is_declared_in(std::string_view name, std::string_view scope) {
   if (name.empty()) return 0;
   return find_in_scope(the_dictionary(), SymbolTable::Ordinary, base::intern(name), anc_scope(scope)) != nullptr;

@@ -12,6 +12,9 @@ namespace iface {
 
 // 0 when not declared, for a function and for a typedef name; 2 for a static object; 1 otherwise.
 int anc_declaration_kind(std::string_view name, std::string_view scope);
+// The declaration a name finds from `scope`, as an identity to compare with another lookup's;
+// null when the name is not declared.
+const void* anc_declaration_identity(std::string_view name, std::string_view scope);
 // 1 when the name is declared in exactly `scope` ("" = global).
 int anc_is_declared_in(std::string_view name, std::string_view scope);
 // 1 for a static object.

@@ -59,6 +59,7 @@ void analyse_timer(AnalysisContext& context, const SyntaxNode* node, Scope* scop
   std::string declaration = "int ";
   (declaration += name) += ';';
   iface::anc_declare(declaration, state.scope_name, file_of(node), node->line);
+  state.timer_declarations.insert(iface::anc_declaration_identity(name, state.scope_name));
   int number = state.timer_counter++;
   Entry* timer = statement_entry(context, scope, EntryKind::Timer, node, filter);
   timer->name.assign(name);
@@ -68,11 +69,16 @@ void analyse_timer(AnalysisContext& context, const SyntaxNode* node, Scope* scop
   record_of<TimerRecord>(new_descriptor(context.model, declared, DescriptorKind::Timer)).number = number;
 }
 
-// RESET name: the name must be declared (a timer of this scope or of an enclosing one).
+// RESET name: the name must be declared, and be a timer of this scope or of an enclosing one
+// (the driver restarts the timer of that number; another name has none).
 void analyse_reset(AnalysisContext& context, const SyntaxNode* node, Scope* scope, const ExecutionFilter& filter) {
   std::string_view name = leaf_text(script::reset_name(node));
   if (iface::anc_declaration_kind(name, context.state.scope_name) == 0) {
     report_at_node(diag::MessageKind::Error, diag::Code::IDENTINCO, name, node);
+    return;
+  }
+  if (context.state.timer_declarations.count(iface::anc_declaration_identity(name, context.state.scope_name)) == 0) {
+    report_at_node(diag::MessageKind::Error, diag::Code::RESNOTTIM, name, node);
     return;
   }
   Entry* entry = statement_entry(context, scope, EntryKind::Reset, node, filter);

@@ -2,6 +2,12 @@
 // walk of the semantic model gathers (scenarios, procedures, calls of procedures, rendezvous,
 // declared instances) and the instances that take part in each rendezvous.
 //
+// The analysis keeps no list of rendezvous of its own: the walk takes every RENDEZVOUS entry of the
+// model (its name, file and line) with the innermost scenario and the procedure that hold it. The
+// blocks that call a procedure (CALL form of INITIALIZATION, TERMINATION, EXCEPTION) count as calls
+// of it, like the CALL statements; the instances come from the designation entries and the
+// begin/end entries of INSTANCE blocks and instance-restricted groups, which the analysis records.
+//
 // Member lists. The instances of a procedure, a CALL, an INITIALIZATION/TERMINATION/EXCEPTION
 // block or a RENDEZVOUS are those of the run of instance designations that precedes it in its own
 // list of entries: walking backwards from the element, the designations met are taken (the last

@@ -1,6 +1,7 @@
 #include "gen/spg/spg_writer.h"
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 #include <unordered_set>
 
@@ -55,12 +56,15 @@ std::string_view entry_name(const Entry* entry) { return entry->name; }
 
 std::string_view file_of(const Entry* entry) { return entry->file != nullptr ? entry->file : ""; }
 
+const sema::ScenarioRecord* scenario_record(const Entry* scenario) {
+  return scenario->descriptor != nullptr ? std::get_if<sema::ScenarioRecord>(&scenario->descriptor->record)
+                                         : nullptr;
+}
+
 // The family names of a scenario's FAMILY clause, in order.
 std::vector<const Entry*> families_of(const Entry* scenario) {
   std::vector<const Entry*> names;
-  const auto* record = scenario->descriptor != nullptr
-                           ? std::get_if<sema::ScenarioRecord>(&scenario->descriptor->record)
-                           : nullptr;
+  const sema::ScenarioRecord* record = scenario_record(scenario);
   if (record == nullptr || record->family_scope == nullptr) return names;
   for (const Entry* e = record->family_scope->first; e != nullptr; e = e->next) {
     if (e->kind == EntryKind::FamilyName) names.push_back(e);
@@ -165,7 +169,7 @@ void write_scenario_blocks(SpgText& out, const SpgPlan& plan) {
   out.text("\tSCENARII_LIST = {\n");
   for (std::size_t i = 1; i < plan.scenarios.size(); ++i) {
     const SpgScenario& scenario = plan.scenarios[i];
-    const auto* record = std::get_if<sema::ScenarioRecord>(&scenario.entry->descriptor->record);
+    const sema::ScenarioRecord* record = scenario_record(scenario.entry);
     out.text("\t\t SCENARIO  {\n");
     out.field(3, "NAME        = ", scenario.path);
     out.field(3, "FILE        = ", record != nullptr ? std::string_view(record->source_file) : file_of(scenario.entry));

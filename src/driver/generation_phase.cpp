@@ -4,6 +4,7 @@
 #include "gen/cpp/cpp_writer.h"
 #include "gen/output_set.h"
 #include "gen/run_identifier.h"
+#include "gen/spg/spg_writer.h"
 #include "gen/tdc/probe_header.h"
 #include "gen/tdc/tdc_writer.h"
 #include "gen/tsf/tsf_writer.h"
@@ -50,6 +51,17 @@ gen::CppParameters cpp_parameters(const RunOptions& options) {
   cpp.buffer_kb = options.buffer_size;
   cpp.interface_files = options.interface_files;
   return cpp;
+}
+
+void write_scenario_plan(const GenerationInput& input, StudioLog& log) {
+  std::string spg = spg_file_name(input.script);
+  if (input.options.studio_log) {
+    open_studio_log(log, *input.options.studio_log);
+    write_studio_line(log, "SPG", spg);
+  }
+  gen::OutputSet outputs;
+  gen::write_spg(outputs, spg, script_files_for_generators(input.files), *input.analysed.model);
+  outputs.commit();
 }
 
 void run_generators(const GenerationInput& input, StudioLog& log) {

@@ -1,6 +1,7 @@
 // The generators in the compiler's run (step 20): the TDC file (and the probe header in PROBE
 // mode), then the TSF template, each announced in the studio log; every file is written under a
-// temporary name and takes its own only when all of them are complete.
+// temporary name and takes its own only when all of them are complete. With -SPVGEN the SPG
+// scenario plan takes their place (step 18).
 #pragma once
 #include <string>
 
@@ -28,6 +29,11 @@ gen::GenParameters generation_parameters(const GenerationInput& input);
 gen::CppParameters cpp_parameters(const RunOptions& options);
 // The generators' view of the script reader's file records, in the same order.
 std::vector<gen::ScriptFile> script_files_for_generators(const script::SourceFileList& files);
+
+// -SPVGEN: the SPG scenario plan instead of the generators, written whatever errors the analysis
+// reported; announced in the studio log (opened here when -STUDIO_LOG was given) as "SPG" with the
+// SPG name, while the file itself is made in the current directory (gen/spg/spg_writer.h).
+void write_scenario_plan(const GenerationInput& input, StudioLog& log);
 
 // Runs the generators in order and commits their files. The studio log is opened (if -STUDIO_LOG
 // was given) and left open for the end of the run.

@@ -80,9 +80,14 @@ int run_qmkprepro(int argc, char** argv) {
   script::ParseResult parsed = script::parse_script(run.script, run.options.include_dirs, run.options.comments);
   sema::AnalysisResult analysed;
   if (diag::error_count() == 0 && parsed.root != nullptr) {
-    // Step 17: the semantic analysis builds the model (the SPG file, step 18, joins here).
+    // Step 17: the semantic analysis builds the model.
     analysed = sema::analyse_script(parsed.root, parsed.files,
                                     analysis_parameters(run.options, parsed.script_flags));
+    // Step 18: -SPVGEN writes the scenario plan even after errors of the analysis, and nothing else.
+    if (run.options.spv_gen) {
+      write_scenario_plan(GenerationInput{run.options, run.script, run.effective_line, parsed.files, analysed},
+                          run.studio_log);
+    }
     // Step 19: an -INSTANCE that names no declared instance is not passed to the generators.
     if (analysed.instance_mode == sema::InstanceMode::Unplanned) run.options.instance_name.reset();
     // The end of the interface analysis may still report (open conditionals).

@@ -29,6 +29,8 @@ struct ProbeFile {
   std::string name;
   long line = 0;
   alignas(std::max_align_t) unsigned char message[k_probe_message_size];
+  char text[2 * k_probe_message_size + 256];  // the line being read
+  char bytes[2 * k_probe_message_size + 1];   // its message field
 };
 
 /* The recording of a probe: QMK_DRYRUN_PROBE, or "<path><instance>.prb". */
@@ -71,15 +73,15 @@ inline int hex_digit(char c) {
 inline int read_probe_record(ProbeFile *probe, QLX_T_DATE *date, QLX_T_UINT *code, QLX_T_UINT *key, void **message,
                              std::size_t *length) {
   if (!probe) return 0;
-  char text[2 * k_probe_message_size + 256];
-  while (std::fgets(text, sizeof text, probe->file)) {
+  char *text = probe->text;
+  char *bytes = probe->bytes;
+  while (std::fgets(text, sizeof probe->text, probe->file)) {
     ++probe->line;
     const char *p = text;
     while (*p == ' ' || *p == '\t') ++p;
     if (*p == '#' || *p == '\n' || *p == '\r' || *p == '\0') continue;
     long when = 0;
     unsigned long c = 0, k = 0;
-    char bytes[2 * k_probe_message_size + 1];
     if (std::sscanf(p, "%ld %lu %lu %131072s", &when, &c, &k, bytes) < 4) {
       std::fprintf(stderr, "dry-run: %s:%ld: not a probe record\n", probe->name.c_str(), probe->line);
       return 0;

@@ -6,7 +6,8 @@
 # the reading of the recording left out) and the reading itself (DEF for a DEFAULT decoder, whose
 # entry replays the records through qlx_write_probe; CUS for a CUSTOM one, which reads them
 # through qlx_read_probe). The application exchange_app.cc reports through the trace macros and
-# must give the same decoded flow as the recording of exchange.pts.
+# must give the same decoded flow as the recording of exchange.pts; a recording with a bad record
+# (bad.prb) is decoded up to it, and the line is named on the standard error stream (bad.check).
 #   run_probe.sh <c++ compiler> <FileCheck> <qmkprepro> <source root> <work folder>
 set -uo pipefail
 
@@ -30,12 +31,14 @@ qmk=$(cd "$(dirname "$qmk")" && pwd)/$(basename "$qmk")
 mkdir -p "$work" && work=$(cd "$work" && pwd)
 checks=$src/tests/drivers/probe
 : "${QANDORDIR:=$(cd "$(dirname "$qmk")/.." && pwd)}"
-rm -rf "$work" && mkdir -p "$work/out" || exit 1
+rm -rf "$work" && mkdir -p "$work/out" "$work/scripts" || exit 1
 scripts="exchange repeats sends unions"
 modes="DEFAULT CUSTOM"
+# The listings are written beside the scripts: a copy of them keeps the source tree clean.
+cp "$checks"/*.pts "$checks/probe.h" "$work/scripts/" || exit 1
 for s in $scripts; do
   for m in $modes; do
-    (cd "$checks" && env QANDORDIR="$QANDORDIR" SOURCE_DATE_EPOCH=1700000000 "$qmk" "$s.pts" probe.h \
+    (cd "$work/scripts" && env QANDORDIR="$QANDORDIR" SOURCE_DATE_EPOCH=1700000000 "$qmk" "$s.pts" probe.h \
       "$work/out/${s}_$m" -PROBE=$m > "$work/${s}_$m.gen.txt" 2>&1)
     if [ ! -f "$work/out/${s}_$m.cc" ] || [ ! -f "$work/out/${s}_$m.h" ]; then
       cat "$work/${s}_$m.gen.txt"
@@ -75,6 +78,17 @@ for m in $modes; do
       failures=$((failures + 1))
     fi
   done
+  if [ "$m" = DEFAULT ]; then
+    # A recording that cannot be read to its end.
+    out=$work/bad.out
+    (cd "$work" && env -i PATH="$PATH" QMK_DRYRUN_PROBE="$checks/bad.prb" ./exchange.DEFAULT 2> "$out.err"
+      echo "status=$?") > "$out"
+    if ! "$filecheck" --match-full-lines "$checks/bad.check" --input-file="$out" ||
+        ! "$filecheck" --check-prefix=ERROR "$checks/bad.check" --input-file="$out.err"; then
+      echo "FAILED: $cxx, a bad recording"
+      failures=$((failures + 1))
+    fi
+  fi
   out=$work/exchange_app.$m.out
   (cd "$work" && env -i PATH="$PATH" QMK_DRYRUN_PROBE="$work/app_$m.prb" "./exchange_app.$m"; echo "status=$?") \
     > "$out" 2>&1

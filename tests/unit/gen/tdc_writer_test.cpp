@@ -430,6 +430,31 @@ TEST_F(TdcWriterTest, ProbeHeaderNamesTheNumbers) {
   EXPECT_EQ(send->numbers.element_end, 9);
 }
 
+// A name is defined once: a second SEND of one message on one channel takes its number as a
+// suffix, and a later name that the suffix made taken (a channel named like it) takes its own.
+TEST_F(TdcWriterTest, ProbeHeaderNamesAreDefinedOnce) {
+  Entry* cmd = add(nullptr, EntryKind::Channel, "cmd", 2);
+  Entry* lookalike = add(nullptr, EntryKind::Channel, "cmd_9", 2);
+  Entry* type = add(nullptr, EntryKind::MessageType, "frame_t", 3);
+  descriptor(type, DescriptorKind::MessageType);
+  Entry* message = add(nullptr, EntryKind::EventVariable, "req", 3);
+  record<sema::EventVariableRecord>(message, DescriptorKind::EventVariable).message_type = type;
+  Scope* body = inside(scenario(nullptr, "", 5));
+  for (Entry* channel : {cmd, cmd, lookalike}) {
+    auto& s = record<sema::SendRecord>(statement(body, EntryKind::Send, 6), DescriptorKind::Send);
+    s.channel = channel;
+    s.event_variable = message;
+  }
+  parameters.probe_mode = 1;
+  generate();
+  std::string header = read(path("t.h"));
+  EXPECT_NE(header.find("#define QLX_TDC_SEND_frame_t_req_cmd 7\n"
+                        "#define QLX_TDC_SEND_frame_t_req_cmd_9 9\n"
+                        "#define QLX_TDC_SEND_frame_t_req_cmd_9_11 11\n"),
+            std::string::npos)
+      << header;
+}
+
 TEST_F(TdcWriterTest, PrintAndCommentTextsAreQuoted) {
   Scope* body = inside(scenario(nullptr, "", 1));
   Entry* print = statement(body, EntryKind::Print, 2, "\"time \"\"ms\"\"\"");

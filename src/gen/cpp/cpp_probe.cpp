@@ -10,6 +10,7 @@
 // This file writes the frame: the head, the header's macros and prototypes, the reduced class and
 // its context, the dump functions, the selectors, the start and end of a decoding and the
 // recording reader; the decoder itself is in cpp_probe_decoder.cpp.
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -196,9 +197,13 @@ void CppWriter::write_probe_class() {
       start = end + 1;
     }
   }
-  std::string counters = "QLX_T_INT ";
-  for (int i = 0; i < counter_count_; ++i) counters += "I" + std::to_string(i) + (i + 1 < counter_count_ ? "," : ";");
-  line(counters);
+  // The dump functions' loop counters, at most 200 a line so that a deep script fits the lines.
+  for (int start = 0; start < counter_count_; start += 200) {
+    int end = std::min(counter_count_, start + 200);
+    std::string counters = "QLX_T_INT ";
+    for (int i = start; i < end; ++i) counters += "I" + std::to_string(i) + (i + 1 < end ? "," : ";");
+    line(counters);
+  }
   close_brace();
   line(";");
   line("struct QLX_T_CTX");

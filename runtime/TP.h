@@ -487,6 +487,7 @@ class QLX_C_RUNTIME {
   QLX_T_INT qlx_ctxtagtcommactivated = 0;
   QLX_T_INT qlx_ctxflagprobe = 0;
   QLX_T_UTIME qlx_logdate = 0;
+  QLX_T_DATE qlx_ctxusrdate = {0};  // a probe decoder's date of the record being decoded
 
   /* scenario frame */
   void qlx_bproc(QLX_T_INT n) { qlx_dryrun::line("bproc", n); }

@@ -70,7 +70,7 @@ void run_generators(const GenerationInput& input, StudioLog& log) {
   // One identifier for the whole run: the TDC, TSF and driver files carry the same one.
   gen::RunIdentifier run = gen::make_run_identifier();
   gen::OutputSet outputs;
-  gen::GenContext context{*input.analysed.model, parameters, run, outputs, {}};
+  gen::GenContext context{*input.analysed.model, parameters, run, outputs, {}, {}};
 
   std::string tdc = tdc_file_name(options.root);
   std::string header = header_file_name(options.root);
@@ -85,6 +85,12 @@ void run_generators(const GenerationInput& input, StudioLog& log) {
   write_studio_line(log, "TSF", tsf);
   gen::write_tsf(context, tsf);
 
+  // PROBE mode: the probe decoder takes the driver's place and completes the probe header.
+  if (options.probe != ProbeMode::NotGiven) {
+    gen::CppParameters cpp = cpp_parameters(options);
+    write_studio_line(log, "SRC", cpp.source);
+    gen::write_probe_decoder_file(context, cpp);
+  }
   // The C++ driver, for the scripts whose every element its writer covers; for the others no
   // driver is written rather than an incomplete one.
   if (options.probe == ProbeMode::NotGiven && gen::cpp_driver_covers(context.model)) {

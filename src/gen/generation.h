@@ -5,6 +5,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "gen/output.h"
@@ -48,6 +49,9 @@ struct GenContext {
   // which adds the probe decoder's declarations; close_probe_header (tdc/probe_header.h)
   // ends it.
   GenOutput probe_header;
+  // PROBE mode: the macro the probe header defined for an element's number (a SEND, a WAITTIL's
+  // first receive, a message definition, a scenario's start), for the decoder to name it by.
+  std::unordered_map<const sema::Entry*, std::string> probe_names;
 };
 
 }  // namespace gen

@@ -65,6 +65,21 @@ std::string call_argument_list(const sema::Entry* call);
 // Writes the whole driver file.
 void write_cpp_driver(GenContext& context, const CppParameters& parameters);
 
+// PROBE mode: writes the probe decoder in the driver's place, and its declarations into the probe
+// header that the TDC writer left open (cpp_probe.cpp).
+void write_probe_decoder_file(GenContext& context, const CppParameters& parameters);
+
+// An element the probe decoder decodes: a SEND or a WAITTIL, with the message it sends or first
+// awaits, that message's type and channel, and the definition of the message in force there.
+struct ProbeElement {
+  const sema::Entry* entry = nullptr;
+  bool send = false;
+  const sema::Entry* message = nullptr;
+  const sema::Entry* type = nullptr;
+  const sema::Entry* channel = nullptr;
+  const sema::Entry* definition = nullptr;
+};
+
 // What remains to be written of the nested statement lists (cpp_statements.cpp).
 struct PendingStep;
 
@@ -102,6 +117,8 @@ class CppWriter {
   sema::Entry* write_leading_declarations(sema::Entry* first);
   // main or the thread start routine (cpp_entry.cpp).
   void write_entry();
+  // PROBE mode: the whole probe decoder (cpp_probe.cpp).
+  void write_probe_file();
   // The communication members: the procsends' and callbacks' functions, the WAIT function of a
   // registered WAITTIL (cpp_communication.cpp).
   void write_procsend(sema::Entry* procsend);
@@ -199,6 +216,20 @@ class CppWriter {
   void write_timer_members();
   void write_time_function();
   void write_timer_starts();
+  // The parts of the probe decoder (cpp_probe.cpp, cpp_probe_decoder.cpp).
+  void header_line(std::string_view text);
+  void write_probe_head();
+  void write_probe_header_additions();
+  void write_probe_class();
+  void write_probe_selectors();
+  void write_probe_entry_points();
+  void write_probe_start_stop();
+  void write_probe_decoder();
+  void write_probe_send_test(const std::vector<ProbeElement>& table);
+  void write_probe_receptions(const std::vector<ProbeElement>& table);
+  void write_probe_dumps(const std::vector<ProbeElement>& table);
+  void write_probe_dump_inst();
+  std::string probe_name(const sema::Entry* entry) const;
   // "QLX_END_TRY" and the catch-all of a guarded region.
   void end_of_guarded_region();
   // A runtime call (prefixes expanded) written only when the driver follows the run dynamically,

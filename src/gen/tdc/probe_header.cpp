@@ -2,16 +2,20 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace gen {
 
 namespace {
 
-std::string joined_name(std::string_view prefix, std::string_view first, std::string_view second) {
+std::string joined_name(std::string_view prefix, std::string_view type, std::string_view message,
+                        std::string_view channel) {
   std::string name(prefix);
-  name += first;
+  name += type;
   name += '_';
-  name += second;
+  name += message;
+  name += '_';
+  name += channel;
   return name;
 }
 
@@ -20,6 +24,7 @@ std::string joined_name(std::string_view prefix, std::string_view first, std::st
 ProbeHeader::ProbeHeader(GenContext& context, const std::string& name) {
   if (context.parameters.probe_mode == 0) return;
   out_ = &context.probe_header;
+  names_ = &context.probe_names;
   gen_open(context.outputs, *out_, name);
   gen_line(*out_, "#ifndef QLX_PROBE_H");
   gen_line(*out_, "#define QLX_PROBE_H");
@@ -29,8 +34,15 @@ ProbeHeader::ProbeHeader(GenContext& context, const std::string& name) {
   gen_line(*out_, "");
 }
 
-void ProbeHeader::define(std::string_view name, long value) {
-  if (out_ != nullptr) gen_define(*out_, name, std::to_string(value));
+std::string ProbeHeader::define(std::string name, long value) {
+  if (out_ == nullptr) return name;
+  while (!defined_.insert(name).second) name += '_' + std::to_string(value);
+  gen_define(*out_, name, std::to_string(value));
+  return name;
+}
+
+void ProbeHeader::name_element(const sema::Entry* entry, std::string name) {
+  if (names_ != nullptr && entry != nullptr) names_->emplace(entry, std::move(name));
 }
 
 void ProbeHeader::run_identifier(std::string_view text) {
@@ -41,19 +53,23 @@ void ProbeHeader::run_identifier(std::string_view text) {
   gen_define(*out_, "QLX_TDC_gen", value);
 }
 
-void ProbeHeader::scenario_start(bool leaf, int number) { define(leaf ? "QLX_TDC_Sscn" : "QLX_TDC_Spts", number); }
+void ProbeHeader::scenario_start(const sema::Entry* scenario, bool leaf, int number) {
+  name_element(scenario, define(leaf ? "QLX_TDC_Sscn" : "QLX_TDC_Spts", number));
+}
 
 void ProbeHeader::scenario_end(bool leaf, int number) { define(leaf ? "QLX_TDC_Escn" : "QLX_TDC_Epts", number); }
 
-void ProbeHeader::send(std::string_view message, std::string_view channel, int number) {
+void ProbeHeader::send(const sema::Entry* send, std::string_view type, std::string_view message,
+                       std::string_view channel, int number) {
   last_send_ = std::max(last_send_, number);
-  define(joined_name("QLX_TDC_SEND_", message, channel), number);
+  name_element(send, define(joined_name("QLX_TDC_SEND_", type, message, channel), number));
 }
 
 void ProbeHeader::waittil(int number) { last_receive_ = std::max(last_receive_, number); }
 
-void ProbeHeader::receive(std::string_view message_type, std::string_view channel, int number) {
-  define(joined_name("QLX_TDC_RECV_", message_type, channel), number);
+void ProbeHeader::receive(const sema::Entry* waittil, std::string_view type, std::string_view message,
+                          std::string_view channel, int number) {
+  name_element(waittil, define(joined_name("QLX_TDC_RECV_", type, message, channel), number));
 }
 
 void ProbeHeader::message(std::string_view name, int number, int end_number) {
@@ -61,13 +77,13 @@ void ProbeHeader::message(std::string_view name, int number, int end_number) {
   define("QLX_TDC_EEVT_" + std::string(name), end_number);
 }
 
-void ProbeHeader::definition(std::string_view name, int number) { define("QLX_TDC_DEFM_" + std::string(name), number); }
+void ProbeHeader::definition(const sema::Entry* definition, std::string_view name, int number) {
+  name_element(definition, define("QLX_TDC_DEFM_" + std::string(name), number));
+}
 
 void ProbeHeader::channel(std::string_view name, int number) { define("QLX_TDC_CH_" + std::string(name), number); }
 
-void ProbeHeader::rendezvous(std::string_view name, int number) {
-  define("QLX_TDC_RDV_" + std::string(name), number);
-}
+void ProbeHeader::rendezvous(std::string_view name, int number) { define("QLX_TDC_RDV_" + std::string(name), number); }
 
 void ProbeHeader::finish() {
   define("QLX_TDC_LAST_SEND", last_send_);

@@ -259,7 +259,7 @@ void TdcElements::enter_scenario(Entry* entry, WalkPlan& plan) {
   }
   record.location(entry);
   entry->numbers.element = records_.write(record);
-  probe_.scenario_start(is_leaf_scenario(entry), entry->numbers.element);
+  probe_.scenario_start(entry, is_leaf_scenario(entry), entry->numbers.element);
   plan.scope(child_scope(entry));
   plan.leave(entry);
 }
@@ -345,7 +345,8 @@ void TdcElements::enter_send(Entry* entry) {
   std::string_view channel = name_of(send != nullptr ? send->channel : nullptr);
   std::string_view message = name_of(send != nullptr ? send->event_variable : nullptr);
   entry->numbers.element = records_.write(TdcRecord("SD").text_or_missing(channel).text_or_missing(message).location(entry));
-  probe_.send(message, channel, entry->numbers.element);
+  probe_.send(entry, message_type_of(send != nullptr ? send->event_variable : nullptr), message, channel,
+              entry->numbers.element);
   entry->numbers.element_end = records_.write(TdcRecord("SD").missing().missing().location(entry));
 }
 
@@ -361,12 +362,15 @@ void TdcElements::enter_waittil(Entry* entry) {
   entry->numbers.element = number;
   probe_.waittil(number);
   if (waittil != nullptr) {
-    std::unordered_set<std::string> named;  // one name per message type and channel
+    std::unordered_set<std::string> named;  // one name per message and channel
     for (const sema::AwaitedMessage& awaited : waittil->awaited) {
       records_.write(TdcRecord("Y").text(awaited_text(awaited)).location(entry));
       std::string_view type = message_type_of(awaited.event_variable);
+      std::string_view message = name_of(awaited.event_variable);
       for (const Entry* channel : polled_channels(awaited, channels_)) {
-        if (named.insert(std::string(type) + '\n' + channel->name).second) probe_.receive(type, channel->name, number);
+        if (named.insert(std::string(message) + '\n' + channel->name).second) {
+          probe_.receive(entry, type, message, channel->name, number);
+        }
       }
     }
   }
@@ -387,7 +391,7 @@ void TdcElements::enter_event_variable(Entry* entry, WalkPlan& plan) {
 void TdcElements::enter_definition(Entry* entry, WalkPlan& plan) {
   std::string_view name = !entry->text.empty() ? std::string_view(entry->text) : std::string_view(entry->name);
   entry->numbers.element = records_.write(TdcRecord("V").text_or_missing(name).location(entry));
-  probe_.definition(name, entry->numbers.element);
+  probe_.definition(entry, name, entry->numbers.element);
   plan.scope(child_scope(entry));
 }
 

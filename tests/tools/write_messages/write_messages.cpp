@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     gen::GenParameters parameters = driver::generation_parameters(input);
     gen::RunIdentifier identifier{"Thu Jan  1 00:00:00 1970", 0};
     gen::OutputSet outputs;
-    gen::GenContext context{*analysed.model, parameters, identifier, outputs, {}};
+    gen::GenContext context{*analysed.model, parameters, identifier, outputs, {}, {}};
     gen::write_tdc(context, driver::tdc_file_name(options.root), driver::header_file_name(options.root));
     gen::CppParameters cpp = driver::cpp_parameters(options);
     cpp.source = options.root + "_messages.cc";

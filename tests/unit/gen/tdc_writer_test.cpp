@@ -222,7 +222,7 @@ TEST_F(TdcWriterTest, AwaitedMessagesAndStateChannels) {
   EXPECT_EQ(unused->numbers.element, -1);
   std::string header = read(path("t.h"));
   EXPECT_NE(header.find("#define QLX_TDC_CH_cmd 6\n#define QLX_TDC_CH_status 7\n"), std::string::npos) << header;
-  EXPECT_NE(header.find("#define QLX_TDC_RECV_frame_t_status 9\n#define QLX_TDC_RECV_frame_t_cmd 9\n#define QLX_TDC_Escn"),
+  EXPECT_NE(header.find("#define QLX_TDC_RECV_frame_t_ack_status 9\n#define QLX_TDC_RECV_frame_t_ack_cmd 9\n#define QLX_TDC_Escn"),
             std::string::npos)
       << header;
   EXPECT_NE(header.find("#define QLX_TDC_LAST_SEND 0\n#define QLX_TDC_LAST_ID 9\n"), std::string::npos) << header;
@@ -383,7 +383,10 @@ TEST_F(TdcWriterTest, MessagesWithValuesAndTheirDefinitions) {
 // the scenarios, SENDs and rendezvous, and ends with the largest SEND and receive numbers.
 TEST_F(TdcWriterTest, ProbeHeaderNamesTheNumbers) {
   Entry* channel = add(nullptr, EntryKind::Channel, "cmd", 2);
+  Entry* type = add(nullptr, EntryKind::MessageType, "frame_t", 3);
+  descriptor(type, DescriptorKind::MessageType);
   Entry* message = add(nullptr, EntryKind::EventVariable, "req", 3);
+  record<sema::EventVariableRecord>(message, DescriptorKind::EventVariable).message_type = type;
   Scope* root = inside(scenario(nullptr, "", 5));
   Scope* body = inside(scenario(root, "leaf", 6));
   Entry* send = statement(body, EntryKind::Send, 7);
@@ -415,7 +418,7 @@ TEST_F(TdcWriterTest, ProbeHeaderNamesTheNumbers) {
             "#define QLX_TDC_gen \"Thu Jan  1 00:00:00 1970 0\"\n"
             "#define QLX_TDC_Spts 6\n"
             "#define QLX_TDC_Sscn 7\n"
-            "#define QLX_TDC_SEND_req_cmd 8\n"
+            "#define QLX_TDC_SEND_frame_t_req_cmd 8\n"
             "#define QLX_TDC_RDV_sync 12\n"
             "#define QLX_TDC_Escn 13\n"
             "#define QLX_TDC_Epts 14\n"
@@ -425,6 +428,31 @@ TEST_F(TdcWriterTest, ProbeHeaderNamesTheNumbers) {
             "#endif\n");
   EXPECT_EQ(send->numbers.element, 8);
   EXPECT_EQ(send->numbers.element_end, 9);
+}
+
+// A name is defined once: a second SEND of one message on one channel takes its number as a
+// suffix, and a later name that the suffix made taken (a channel named like it) takes its own.
+TEST_F(TdcWriterTest, ProbeHeaderNamesAreDefinedOnce) {
+  Entry* cmd = add(nullptr, EntryKind::Channel, "cmd", 2);
+  Entry* lookalike = add(nullptr, EntryKind::Channel, "cmd_9", 2);
+  Entry* type = add(nullptr, EntryKind::MessageType, "frame_t", 3);
+  descriptor(type, DescriptorKind::MessageType);
+  Entry* message = add(nullptr, EntryKind::EventVariable, "req", 3);
+  record<sema::EventVariableRecord>(message, DescriptorKind::EventVariable).message_type = type;
+  Scope* body = inside(scenario(nullptr, "", 5));
+  for (Entry* channel : {cmd, cmd, lookalike}) {
+    auto& s = record<sema::SendRecord>(statement(body, EntryKind::Send, 6), DescriptorKind::Send);
+    s.channel = channel;
+    s.event_variable = message;
+  }
+  parameters.probe_mode = 1;
+  generate();
+  std::string header = read(path("t.h"));
+  EXPECT_NE(header.find("#define QLX_TDC_SEND_frame_t_req_cmd 7\n"
+                        "#define QLX_TDC_SEND_frame_t_req_cmd_9 9\n"
+                        "#define QLX_TDC_SEND_frame_t_req_cmd_9_11 11\n"),
+            std::string::npos)
+      << header;
 }
 
 TEST_F(TdcWriterTest, PrintAndCommentTextsAreQuoted) {

@@ -109,7 +109,7 @@ class WriterTest : public ::testing::Test {
   // Runs the TDC writer, then the TSF writer, and commits both files.
   void generate() {
     OutputSet outputs;
-    GenContext context{model, parameters, run, outputs, {}};
+    GenContext context{model, parameters, run, outputs, {}, {}};
     write_tdc(context, path("t.tdc"), path("t.h"));
     write_tsf(context, path("t_dyn.tsf"));
     close_probe_header(context);

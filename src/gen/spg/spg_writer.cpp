@@ -195,10 +195,10 @@ void write_rendezvous_block(SpgText& out, const SpgPlan& plan, const SpgRendezvo
   if (!file_of(entry).empty()) out.field(4, "NAME = ", file_of(entry));
   if (entry->line != 0) out.field(4, "LINE = ", std::to_string(entry->line));
   out.text("\t\t\t};\n");
-  if (rendezvous.members_written) {
-    out.text("\t\t\tMEMBERS_LIST = (");
-    out.quoted_list(members_of(plan, rendezvous.members), ", ", entry_name);
-  }
+  // A rendezvous in a procedure that nothing calls has an empty list: a lone ");" would leave the
+  // block unreadable for the planning tool.
+  out.text("\t\t\tMEMBERS_LIST = (");
+  if (rendezvous.members_written) out.quoted_list(members_of(plan, rendezvous.members), ", ", entry_name);
   out.text(");\n\t\t};\n");
 }
 

@@ -7,67 +7,62 @@
 #
 # A runner sources this file, calls drv_init, queues compile jobs (drv_compile) and runs
 # (drv_run, drv_run_checks), then drv_compile_all, drv_run_all and drv_finish; drv_script_suite
-# does all of it for a folder of scripts. Run as a program, the file is one queued job
-# (driver_lib.sh --compile <line> / --run <line>), which is how xargs starts the jobs.
+# does all of it for a folder of scripts. The queued jobs run in two workers of the runner's own
+# shell, without a new shell per job: a suite runs several hundred of them.
 #
 # Variants name their switches: d debug, x exceptions, y dynamic following, "o" none; "opt" is all
 # three, optimised (-O2). The check prefixes follow the switches: CHECK, DBG or NODBG, EXC or
 # NOEXC, DYN or NODYN; -DMODE is "D" in a debug build. Paths must not hold blanks: queued lines
 # are split on them.
 
-DRV_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/$(basename "${BASH_SOURCE[0]}")
 DRV_VARIANTS="o d x y dx dy xy dxy"
 
-# The compiler switches of a variant.
-drv_flags() {
-  case $1 in *d* | opt) echo -n " -DQLX_TESSVIA_DEBUG" ;; esac
-  case $1 in *x* | opt) echo -n " -DQLX_HANDLE_EXCEPTION" ;; esac
-  case $1 in *y* | opt) echo -n " -DQMK_DYNFLW=1" ;; esac
+# drv_switches <variant>: DRV_FLAGS (compiler switches), DRV_PREFIXES (FileCheck prefixes) and
+# DRV_MODE (the value of -DMODE) of a variant.
+drv_switches() {
+  DRV_FLAGS=() DRV_PREFIXES=CHECK DRV_MODE=
+  case $1 in
+    *d* | opt) DRV_FLAGS+=(-DQLX_TESSVIA_DEBUG) DRV_PREFIXES+=,DBG DRV_MODE=D ;;
+    *) DRV_PREFIXES+=,NODBG ;;
+  esac
+  case $1 in
+    *x* | opt) DRV_FLAGS+=(-DQLX_HANDLE_EXCEPTION) DRV_PREFIXES+=,EXC ;;
+    *) DRV_PREFIXES+=,NOEXC ;;
+  esac
+  case $1 in
+    *y* | opt) DRV_FLAGS+=(-DQMK_DYNFLW=1) DRV_PREFIXES+=,DYN ;;
+    *) DRV_PREFIXES+=,NODYN ;;
+  esac
 }
 
-# The FileCheck prefixes of a variant.
-drv_prefixes() {
-  local p=CHECK
-  case $1 in *d* | opt) p+=,DBG ;; *) p+=,NODBG ;; esac
-  case $1 in *x* | opt) p+=,EXC ;; *) p+=,NOEXC ;; esac
-  case $1 in *y* | opt) p+=,DYN ;; *) p+=,NODYN ;; esac
-  echo "$p"
-}
-
-# The value of -DMODE in a variant: "D" with the debug switch.
-drv_mode() {
-  case $1 in *d* | opt) echo D ;; esac
-}
-
-# One compile job: <compiler> <variant> <output> <sources and options...>. An argument holding
-# "{opt}" gets the optimisation level of the variant (-O0, or -O2 for "opt"), so that a variant
-# links the object of the code under test built the same way.
+# One compile job: <variant> <output> <sources and options...>. An argument holding "{opt}" gets
+# the optimisation level of the variant (-O0, or -O2 for "opt"), so that a variant links the
+# object of the code under test built the same way.
 drv_compile_job() {
-  local cxx=$1 variant=$2 output=$3
-  shift 3
+  local variant=$1 output=$2
+  shift 2
   local opt=-O0
   [ "$variant" = opt ] && opt=-O2
   local args=("${@//\{opt\}/$opt}")
-  # shellcheck disable=SC2046
-  if ! "$cxx" -std=c++17 -Wall -Wextra -Werror "$opt" $(drv_flags "$variant") "${args[@]}" -o "$output" \
-      2> "$output.log"; then
-    echo "FAILED: $cxx could not compile variant $variant ($output):"
-    echo "  $cxx -std=c++17 -Wall -Wextra -Werror $opt$(drv_flags "$variant") ${args[*]}"
+  drv_switches "$variant"
+  if ! "$DRV_CXX" -std=c++17 -Wall -Wextra -Werror "$opt" "${DRV_FLAGS[@]}" "${args[@]}" ${DRV_LINKER:+"$DRV_LINKER"} \
+      -o "$output" 2> "$output.log"; then
+    echo "FAILED: $DRV_CXX could not compile variant $variant ($output):"
+    echo "  $DRV_CXX -std=c++17 -Wall -Wextra -Werror $opt ${DRV_FLAGS[*]} ${args[*]}"
     cat "$output.log"
     return 1
   fi
 }
 
-# One run: <FileCheck> <failure file> <binary> <check file> <variant> [VAR=value | -option ...].
-# The program runs in its own folder with an empty environment but PATH and the given variables,
-# and the program's options. When QMK_DRYRUN_OUT sends the flow to a file, the file is checked in
-# front of the status line; its name is made the run's own, so that runs side by side do not
-# share it.
+# One run: <binary> <check file> <variant> [VAR=value | -option ...]. The program runs in its own
+# folder with an empty environment but PATH and the given variables, and the program's options.
+# When QMK_DRYRUN_OUT sends the flow to a file, the file is checked in front of the status line;
+# its name is made the run's own, so that runs side by side do not share it.
 drv_run_job() {
-  local filecheck=$1 failed=$2 binary=$3 check=$4 variant=$5
-  shift 5
-  local out
-  out=$binary.$(basename "$check" .check).out
+  local binary=$1 check=$2 variant=$3
+  shift 3
+  local base=${check##*/}
+  local out=$binary.${base%.check}.out
   local args=() envs=() word flow=
   for word in "$@"; do
     case $word in
@@ -76,30 +71,41 @@ drv_run_job() {
       *) envs+=("$word") ;;
     esac
   done
-  (cd "$(dirname "$binary")" && env -i PATH="$PATH" "${envs[@]}" "$binary" "${args[@]}"; echo "status=$?") \
-    > "$out" 2>&1
+  { env -i -C "${binary%/*}" PATH="$PATH" "${envs[@]}" "$binary" "${args[@]}"; echo "status=$?"; } > "$out" 2>&1
   if [ -n "$flow" ] && [ -f "$flow" ]; then
     cat "$flow" "$out" > "$out.all" && mv "$out.all" "$out"
   fi
-  if ! "$filecheck" --match-full-lines --allow-unused-prefixes --check-prefixes="$(drv_prefixes "$variant")" \
-      -DMODE="$(drv_mode "$variant")" "$check" --input-file="$out" > "$out.filecheck" 2>&1; then
+  drv_switches "$variant"
+  if ! "$DRV_FILECHECK" --match-full-lines --allow-unused-prefixes --check-prefixes="$DRV_PREFIXES" \
+      -DMODE="$DRV_MODE" "$check" --input-file="$out" > "$out.filecheck" 2>&1; then
     cat "$out.filecheck"
-    echo "FAILED: $(basename "$(dirname "$binary")")/$(basename "$binary") variant $variant, $(basename "$check") ($*)"
-    # one short line per failure: appended whole even when two runs fail at once
-    echo "$binary $check" >> "$failed"
+    local dir=${binary%/*}
+    echo "FAILED: ${dir##*/}/${binary##*/} variant $variant, $base ($*)"
+    # one short line per failure: appended whole even when both workers fail at once
+    echo "$binary $check" >> "$DRV_WORK/failed.runs"
   fi
 }
 
-if [ "${1:-}" = "--compile" ] || [ "${1:-}" = "--run" ]; then
-  # a queued line, split on blanks
-  read -r -a words <<< "$2"
-  if [ "$1" = "--compile" ]; then
-    drv_compile_job "${words[@]}"
-  else
-    drv_run_job "${words[@]}"
-  fi
-  exit
-fi
+# drv_pool <job function> <jobs file>: the jobs, one a line, split on blanks, in two workers (the
+# first takes the odd lines, the second the even ones). Fails when a job of either failed.
+drv_pool() {
+  local job=$1 file=$2 k pids=() status=0
+  for k in 0 1; do
+    (
+      n=0 rc=0
+      while IFS= read -r line; do
+        if [ $((n++ % 2)) -eq $k ]; then
+          read -r -a words <<< "$line"
+          "$job" "${words[@]}" || rc=1
+        fi
+      done < "$file"
+      exit $rc
+    ) &
+    pids+=($!)
+  done
+  for k in "${pids[@]}"; do wait "$k" || status=1; done
+  return $status
+}
 
 # drv_init <c++ compiler> <FileCheck> <source root> <work folder>: a fresh work folder and
 # empty queues.
@@ -110,6 +116,11 @@ drv_init() {
   : > "$DRV_WORK/run.jobs"
   : > "$DRV_WORK/failed.runs"
   DRV_ERRORS=0
+  # The gold linker, when the compiler can use it: linking takes a third of a build otherwise.
+  DRV_LINKER=
+  if echo 'int main() { return 0; }' | "$DRV_CXX" -x c++ - -fuse-ld=gold -o "$DRV_WORK/linker_probe" 2> /dev/null; then
+    DRV_LINKER=-fuse-ld=gold
+  fi
 }
 
 # drv_fail <message...>: a failure outside the runs (generation, a missing file).
@@ -120,12 +131,12 @@ drv_fail() {
 
 # drv_compile <variant> <output> <sources and options...>: queues one build.
 drv_compile() {
-  echo "$DRV_CXX $*" >> "$DRV_WORK/compile.jobs"
+  echo "$*" >> "$DRV_WORK/compile.jobs"
 }
 
 # drv_compile_all: the queued builds, two at a time; fails when one of them does.
 drv_compile_all() {
-  if ! xargs -r -d '\n' -n1 -P2 "$DRV_LIB" --compile < "$DRV_WORK/compile.jobs"; then
+  if ! drv_pool drv_compile_job "$DRV_WORK/compile.jobs"; then
     echo "FAILED: compiling the drivers with $DRV_CXX"
     return 1
   fi
@@ -133,7 +144,7 @@ drv_compile_all() {
 
 # drv_run <binary> <check file> <variant> [VAR=value | -option ...]: queues one run.
 drv_run() {
-  echo "$DRV_FILECHECK $DRV_WORK/failed.runs $*" >> "$DRV_WORK/run.jobs"
+  echo "$*" >> "$DRV_WORK/run.jobs"
 }
 
 # drv_run_checks <binary> <variant> <check files...>: queues the run of each check file whose
@@ -152,7 +163,7 @@ drv_run_checks() {
 
 # drv_run_all: the queued runs, two at a time.
 drv_run_all() {
-  xargs -r -d '\n' -n1 -P2 "$DRV_LIB" --run < "$DRV_WORK/run.jobs"
+  drv_pool drv_run_job "$DRV_WORK/run.jobs"
 }
 
 # drv_finish: the summary, and the runner's exit status.

@@ -11,6 +11,7 @@ int read_frame(frame_t *frame, int conn);
 int write_frame(const frame_t *frame, int conn);
 int read_alarm(alarm_t *alarm, int first, int count);
 void alarm_t_Init(alarm_t *alarm, int fd);
+int write_alarm(const alarm_t *alarm, int conn);
 /* A polymorphic frame hierarchy: the frames a callback reads through a frame_base pointer. */
 class frame_base { public: virtual ~frame_base(); int id; };
 class cmd_frame : public frame_base { public: int command; };
@@ -38,6 +39,11 @@ int read_alarm(alarm_t *alarm, int first, int count) {
   return fd;
 }
 void alarm_t_Init(alarm_t *alarm, int fd) { alarm->level = fd; }
+int write_alarm(const alarm_t *alarm, int conn) {
+  const char *fail = getenv("COMM_WRITE_FAIL");
+  qlx_dryrun::line("write_alarm", alarm->level, conn);
+  return fail && *fail ? 1 : 0;
+}
 frame_base::~frame_base() {}
 static cmd_frame cmd_in;
 static diag_frame diag_in;

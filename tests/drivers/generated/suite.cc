@@ -9,6 +9,7 @@
 
 int level = 0;
 long total = 0;
+char inbox[16] = "";
 
 namespace {
 

@@ -14,6 +14,9 @@ typedef struct {
 extern int level;
 extern long total;
 
+/* A text an inter-tester receive stores ("INTERRECV (inbox, 16)"). */
+extern char inbox[16];
+
 /* Returns its value. When the value is listed in SUITE_THROW (numbers, comma-separated) it throws
  * instead: the int value below 100, a fault_t with that code from 100 to 199, a text above. */
 int probe(int value);

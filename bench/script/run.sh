@@ -10,7 +10,8 @@
 #             analysis, listing, the TDC file, the TSF template and the C++ driver that a clean
 #             analysis writes): the script analyses without a message;
 #   driver    the whole run less the same run in PROBE mode, which writes the same TDC file and
-#             TSF template (and a small probe header) but no driver: the time the C++ driver takes;
+#             TSF template, and a probe header and probe decoder instead of the driver: about the
+#             time the C++ driver takes (less the decoder's, a small part of it);
 #   gcc       `gcc -fsyntax-only` of the same interface file, the yardstick of a compiler reading
 #             the same headers: the whole run is given as a multiple of it.
 # The analysis checks every statement against the header through the interface analysis, so it

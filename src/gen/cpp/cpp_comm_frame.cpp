@@ -214,11 +214,6 @@ void CppWriter::write_comm_prototype(const Entry* entry) {
       line(head + entry->name + (table ? " (QLX_T_INT $RegId);" : " (QLX_T_INT $RegId, QLX_T_INT $index);"));
       return;
     }
-    case EntryKind::WaittilRegistration: {
-      int number = std::get<sema::WaittilRecord>(entry->descriptor->record).number;
-      line("QLX_T_INT $WAIT_" + str(number) + " (QLX_T_INT *$exprOK,QLX_T_INT *$expr_KO,QLX_T_UTIME $wtime_0 );");
-      return;
-    }
     default: return;
   }
 }

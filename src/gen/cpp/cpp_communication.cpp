@@ -155,13 +155,14 @@ void CppWriter::write_routine_frame(Entry* routine, bool callback) {
 
 // ---- the WAIT function ----
 
-// Evaluates the conditions at every tick up to the given time; the KO condition first.
-void CppWriter::write_wait_function(const Entry* registration) {
-  const auto& waittil = std::get<sema::WaittilRecord>(registration->descriptor->record);
+// Evaluates the conditions at every tick up to the given time; the KO condition first. It is a
+// local function of the WAITTIL's block, so that the conditions see what the statement sees: the
+// parameters and locals of the procedure or callback that holds it, and the driver's members.
+void CppWriter::write_wait_function(const sema::WaittilRecord& waittil) {
   std::string ok = state_tests(!waittil.prepared[0].empty() ? waittil.prepared[0] : waittil.conditions[0]);
   std::string ko = state_tests(!waittil.prepared[1].empty() ? waittil.prepared[1] : waittil.conditions[1]);
-  empty();
-  line("QLX_T_INT QUELT::$WAIT_" + str(waittil.number) + "(QLX_T_INT * $exprOK,QLX_T_INT * $exprKO,QLX_T_UTIME $wtime_0)");
+  line("auto $WAIT_" + str(waittil.number) +
+       " = [&](QLX_T_INT * $exprOK,QLX_T_INT * $exprKO,QLX_T_UTIME $wtime_0) -> QLX_T_INT");
   open_brace();
   line("QLX_T_INT $ret=0;");
   line("do");
@@ -183,6 +184,7 @@ void CppWriter::write_wait_function(const Entry* registration) {
   line("WTIME = $wtime_0;");
   line("return $ret;");
   close_brace();
+  line(";");
 }
 
 // ---- statements ----

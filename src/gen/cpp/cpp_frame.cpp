@@ -204,8 +204,6 @@ void CppWriter::write_member_functions() {
       write_callback(e);
     } else if (e->kind == EntryKind::Procsend) {
       write_procsend(e);
-    } else if (e->kind == EntryKind::WaittilRegistration) {
-      write_wait_function(e);
     }
   }
 }

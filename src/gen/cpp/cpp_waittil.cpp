@@ -146,6 +146,7 @@ void CppWriter::write_waittil(Entry* statement) {
   }
   line("QLX_T_INT $exprOK=0, $exprKO=0;");
   line("QLX_T_UTIME $wtime_0, $t0, $tn, $tn1, $tnow;");
+  write_wait_function(waittil);
   line("$initstates ();");
   traced("$.$begin_waittil_tsf ( " + str(statement->numbers.trace - 1) + ", " + second + ");");
   line("$.$waittil (" + n + ");");

@@ -123,7 +123,7 @@ class CppWriter {
   // registered WAITTIL (cpp_communication.cpp).
   void write_procsend(sema::Entry* procsend);
   void write_callback(sema::Entry* callback);
-  void write_wait_function(const sema::Entry* registration);
+  void write_wait_function(const sema::WaittilRecord& waittil);
   // The same functions without bodies, for a message type that nothing gives values
   // (cpp_comm_frame.cpp).
   void write_message_frames(const sema::Entry* message);

@@ -49,6 +49,7 @@ gen::CppParameters cpp_parameters(const RunOptions& options) {
   cpp.allocation = static_cast<int>(options.allocation);
   cpp.start_routine = thread_routine_name(options.thread_routine, options.root);
   cpp.buffer_kb = options.buffer_size;
+  cpp.not_shared = options.not_shared;
   cpp.interface_files = options.interface_files;
   return cpp;
 }

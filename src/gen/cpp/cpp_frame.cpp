@@ -3,10 +3,12 @@
 // constructor, then the member functions in declaration order.
 #include <algorithm>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "gen/cpp/cpp_comm.h"
+#include "iface/query/anc_names.h"
 #include "gen/cpp/cpp_writer.h"
 #include "gen/model_walk.h"
 
@@ -124,8 +126,57 @@ void CppWriter::write_class() {
   write_timer_members();
   if (has_cleanup()) line("QLX_T_INT (QUELT::*$cleanup) ();");
   write_comm_members();
+  if (parameters_.not_shared) write_unshared_copies();
   close_brace();
   line(";");
+}
+
+namespace {
+
+struct UnsharedVariable {
+  std::string name;
+  std::string declaration;  // its member declaration, "{}" before the ';'
+};
+
+// With -NOTSHARED every driver object (one per tester thread with -ALLOCATION) gets its own copy
+// of each variable the interface files declare at file level, so that the testers' statements do
+// not share them: the member hides the global of the same name in every member function. A name
+// the script declares itself keeps the script's declaration. A static variable's copy loses its
+// own const, so that the script can assign it.
+std::vector<UnsharedVariable> unshared_variables(const GenParameters& run, const CppParameters& cpp) {
+  std::unordered_set<std::string> script_names;
+  std::vector<iface::FileVariable> variables;
+  for (const ScriptFile& file : run.files) iface::anc_variables_of_file(file.name, variables);
+  for (const iface::FileVariable& variable : variables) script_names.insert(variable.name);
+  std::unordered_set<std::string> taken;
+  std::vector<UnsharedVariable> copies;
+  for (const std::string& file : cpp.interface_files) {
+    variables.clear();
+    iface::anc_variables_of_file(file, variables);
+    for (const iface::FileVariable& variable : variables) {
+      if (variable.declaration_kind == 0 || script_names.count(variable.name) != 0) continue;
+      if (!taken.insert(variable.name).second) continue;
+      UnsharedVariable copy{variable.name, {}};
+      iface::anc_declaration_text(variable.name, variable.declaration_kind == 2 ? 1 : 0, copy.declaration);
+      if (!copy.declaration.empty() && copy.declaration.back() == ';') copy.declaration.insert(copy.declaration.size() - 1, "{}");
+      copies.push_back(std::move(copy));
+    }
+  }
+  return copies;
+}
+
+}  // namespace
+
+void CppWriter::write_unshared_copies() {
+  for (const UnsharedVariable& copy : unshared_variables(context_.parameters, parameters_)) raw(copy.declaration);
+}
+
+// Each copy starts with the value the global has when the driver object is made (an array or a
+// struct as a whole, hence the byte copy).
+void CppWriter::write_unshared_starts() {
+  for (const UnsharedVariable& copy : unshared_variables(context_.parameters, parameters_)) {
+    raw("std::memcpy ((void *) &" + copy.name + ", (const void *) &::" + copy.name + ", sizeof (" + copy.name + "));");
+  }
 }
 
 void CppWriter::write_prototypes() {
@@ -180,6 +231,7 @@ void CppWriter::write_constructor() {
   write_alias_initialisers();
   open_brace();
   if (has_cleanup()) line("$cleanup = 0;");
+  if (parameters_.not_shared) write_unshared_starts();
   write_timer_starts();
   write_comm_constructor_body();
   close_brace();

@@ -28,6 +28,7 @@ struct CppParameters {
   int allocation = 0;                      // 0 not given, 1 STACK, 2 DYNAMIC
   std::string start_routine = "<main>";    // -THREAD, already named after the root
   int buffer_kb = 10;                      // -BUFSIZE
+  bool not_shared = false;                 // -NOTSHARED: each driver object has its own copies
   std::vector<std::string> interface_files;
 };
 
@@ -214,6 +215,9 @@ class CppWriter {
   void write_interrecv(const sema::Entry* statement);
   // The timer table of the class, the TIME member function, the timers' start in the constructor.
   void write_timer_members();
+  // -NOTSHARED: the interface files' variables, as members of the class (cpp_frame.cpp).
+  void write_unshared_copies();
+  void write_unshared_starts();
   void write_time_function();
   void write_timer_starts();
   // The parts of the probe decoder (cpp_probe.cpp, cpp_probe_decoder.cpp).

@@ -20,6 +20,28 @@ void plan_statement_lists(const sema::Entry* entry, WalkPlan& plan) {
   }
 }
 
+bool plan_generated_body(const sema::Entry* entry, WalkPlan& plan) {
+  switch (entry->kind) {
+    case EntryKind::Scenario:
+      if (is_generated_scenario(entry)) plan.scope(child_scope(entry));
+      return true;
+    case EntryKind::Procedure:
+    case EntryKind::Callback:
+    case EntryKind::Procsend:
+      if (is_used_routine(entry)) plan.scope(child_scope(entry));
+      return true;
+    case EntryKind::Initialization:
+    case EntryKind::Termination:
+    case EntryKind::Exception: {
+      const auto* block =
+          entry->descriptor != nullptr ? std::get_if<sema::BlockRecord>(&entry->descriptor->record) : nullptr;
+      if (block == nullptr || block->procedure == nullptr) plan.scope(child_scope(entry));
+      return true;
+    }
+    default: return false;
+  }
+}
+
 bool is_used_routine(const sema::Entry* entry) {
   const sema::Descriptor* descriptor = entry->descriptor;
   if (descriptor == nullptr) return false;

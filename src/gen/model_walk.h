@@ -99,6 +99,11 @@ bool for_each_entry(const sema::Scope* scope, Visit visit) {
   return false;
 }
 
+// The bodies the generators write: a generated scenario's, a used procedure's, callback's or
+// procsend's, and the statements of a block that names no procedure. True for those kinds of
+// entry (whether their body is planned or not), false for any other.
+bool plan_generated_body(const sema::Entry* entry, WalkPlan& plan);
+
 // Whether the entry's procedure, callback or procsend is used (its body is generated).
 bool is_used_routine(const sema::Entry* entry);
 // Whether the scenario is selected (generated).

@@ -218,6 +218,20 @@ void CppWriter::write_comm_prototype(const Entry* entry) {
   }
 }
 
+// The select struct "QLX_<type>" of a message type with unions: which member each union holds,
+// one line of its text at a time. Nothing for a type without unions.
+void CppWriter::write_select_struct(const std::string& type) {
+  std::string select;
+  if (!iface::anc_select_struct_text(type, "", select)) return;
+  std::size_t start = 0;
+  while (start < select.size()) {
+    std::size_t end = select.find('\n', start);
+    if (end == std::string::npos) end = select.size();
+    if (end > start) raw(select.substr(start, end - start));
+    start = end + 1;
+  }
+}
+
 // Per declaration: a message value's aliases of its reference, minimum and maximum; a message
 // type's service functions, states and the values being sent and received; a communication
 // type's channels.
@@ -238,17 +252,7 @@ void CppWriter::write_comm_members() {
       // A polymorphic message is received through a pointer, as it is sent.
       line(type + (is_polymorphic(e) ? " *$" : " $") + type + "_rcv;");
       line(type + " *$" + type + "_send;");
-      // The select struct "QLX_<type>" of a type with unions: which member each union holds.
-      std::string select;
-      if (iface::anc_select_struct_text(type, "", select)) {
-        std::size_t start = 0;
-        while (start < select.size()) {
-          std::size_t end = select.find('\n', start);
-          if (end == std::string::npos) end = select.size();
-          if (end > start) raw(select.substr(start, end - start));
-          start = end + 1;
-        }
-      }
+      write_select_struct(type);
     } else if (e->kind == EntryKind::CommType) {
       line("QLX_T_COMM_" + e->name + " $channel_" + e->name + ";");
     }

@@ -30,6 +30,9 @@ bool is_statement_form_block(const Entry* entry) {
   return block != nullptr && block->procedure == nullptr;
 }
 
+
+}  // namespace
+
 // "QLX_T_INT I0,I1,...,I<n-1>;", as several such lines of at most 200 counters each, so that a
 // scenario tree thousands of levels deep still fits the line length.
 std::vector<std::string> counter_lines(char letter, int count) {
@@ -46,8 +49,6 @@ std::vector<std::string> counter_lines(char letter, int count) {
   }
   return lines;
 }
-
-}  // namespace
 
 // The name of a block's own function: the kind letter and the number of the scenario that owns it
 // (a scenario has at most one block of each kind).
@@ -71,7 +72,8 @@ void CppWriter::write_frame() {
   write_member_functions();
 }
 
-void CppWriter::write_head() {
+// The comment that opens the driver and the probe decoder alike.
+void CppWriter::write_file_comment() {
   raw("//");
   raw("// QUELT Tessvia v2.6a, preprocessor C++");
   raw("// file name: " + parameters_.source);
@@ -79,6 +81,10 @@ void CppWriter::write_head() {
   raw("//");
   empty();
   empty();
+}
+
+void CppWriter::write_head() {
+  write_file_comment();
   if (needs_rtti()) raw("#define VELQ_RTTI_NEEDED 1");
   raw("#ifdef USE_QMK");
   raw("#undef USE_QMK");

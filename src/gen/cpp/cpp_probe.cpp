@@ -112,13 +112,7 @@ void CppWriter::write_probe_file() {
 // The head of the file, the interface files and the probe header. The header sits beside the
 // source whatever directory the root names, so it is included by its file name.
 void CppWriter::write_probe_head() {
-  raw("//");
-  raw("// QUELT Tessvia v2.6a, preprocessor C++");
-  raw("// file name: " + parameters_.source);
-  raw("// date: " + context_.run.date);
-  raw("//");
-  empty();
-  empty();
+  write_file_comment();
   if (parameters_.start_routine != "<main>") define("QUELT", parameters_.start_routine + "_class");
   for (const std::string& file : parameters_.interface_files) {
     raw("#include \"" + gen_c_path(file) + "\"");
@@ -187,23 +181,10 @@ void CppWriter::write_probe_class() {
   for (const Entry* e = context_.model.global()->first; e != nullptr; e = e->next) {
     if (e->kind != EntryKind::MessageType || with_values.count(e) == 0 || message_values(e).empty()) continue;
     line("void $" + e->name + "_dump_msg (" + e->name + " &$msgrcv);");
-    std::string select;
-    if (!iface::anc_select_struct_text(e->name, "", select)) continue;
-    std::size_t start = 0;
-    while (start < select.size()) {
-      std::size_t end = select.find('\n', start);
-      if (end == std::string::npos) end = select.size();
-      if (end > start) raw(select.substr(start, end - start));
-      start = end + 1;
-    }
+    write_select_struct(e->name);
   }
-  // The dump functions' loop counters, at most 200 a line so that a deep script fits the lines.
-  for (int start = 0; start < counter_count_; start += 200) {
-    int end = std::min(counter_count_, start + 200);
-    std::string counters = "QLX_T_INT ";
-    for (int i = start; i < end; ++i) counters += "I" + std::to_string(i) + (i + 1 < end ? "," : ";");
-    line(counters);
-  }
+  // The dump functions' loop counters.
+  for (const std::string& counters : counter_lines('I', counter_count_)) line(counters);
   close_brace();
   line(";");
   line("struct QLX_T_CTX");

@@ -43,22 +43,8 @@ class ProbeTable {
   explicit ProbeTable(const sema::Scope* global) : channels_(channels_by_comm_type(global)) {}
 
   void enter(Entry* entry, WalkPlan& plan) {
+    if (plan_generated_body(entry, plan)) return;
     switch (entry->kind) {
-      case EntryKind::Scenario:
-        if (is_generated_scenario(entry)) plan.scope(child_scope(entry));
-        break;
-      case EntryKind::Procedure:
-      case EntryKind::Callback:
-      case EntryKind::Procsend:
-        if (is_used_routine(entry)) plan.scope(child_scope(entry));
-        break;
-      case EntryKind::Initialization:
-      case EntryKind::Termination:
-      case EntryKind::Exception: {
-        const auto* block = record_if<sema::BlockRecord>(entry);
-        if (block == nullptr || block->procedure == nullptr) plan.scope(child_scope(entry));
-        break;
-      }
       case EntryKind::DefMessage:
         if (const auto* def = record_if<sema::DefMessageRecord>(entry)) in_force_[def->event_variable] = def->counterpart;
         break;

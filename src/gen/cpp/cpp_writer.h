@@ -216,6 +216,8 @@ class CppWriter {
   // The timer table of the class, the TIME member function, the timers' start in the constructor.
   void write_timer_members();
   // -NOTSHARED: the interface files' variables, as members of the class (cpp_frame.cpp).
+  void write_file_comment();
+  void write_select_struct(const std::string& type);
   void write_unshared_copies();
   void write_unshared_starts();
   void write_time_function();
@@ -269,6 +271,9 @@ class CppWriter {
   friend class ScenarioFunctions;
   friend class EntryWriter;
 };
+
+// "QLX_T_INT I0,I1,...,I<n-1>;" (or J), as lines of at most 200 counters each (cpp_frame.cpp).
+std::vector<std::string> counter_lines(char letter, int count);
 
 // The number of timers the script declares (the size of the class's timer table), and each
 // TIMER's start in the constructor (cpp_statements.cpp).

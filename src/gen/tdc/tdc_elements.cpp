@@ -121,22 +121,8 @@ class StateChannels {
   explicit StateChannels(const ChannelsByType& channels) : channels_(channels) {}
 
   void enter(Entry* entry, WalkPlan& plan) {
+    if (plan_generated_body(entry, plan)) return;
     switch (entry->kind) {
-      case EntryKind::Scenario:
-        if (is_generated_scenario(entry)) plan.scope(child_scope(entry));
-        break;
-      case EntryKind::Procedure:
-      case EntryKind::Callback:
-      case EntryKind::Procsend:
-        if (is_used_routine(entry)) plan.scope(child_scope(entry));
-        break;
-      case EntryKind::Initialization:
-      case EntryKind::Termination:
-      case EntryKind::Exception: {
-        const sema::BlockRecord* block = record_if<sema::BlockRecord>(entry);
-        if (block == nullptr || block->procedure == nullptr) plan.scope(child_scope(entry));
-        break;
-      }
       case EntryKind::Waittil:
         if (const auto* waittil = record_if<sema::WaittilRecord>(entry)) {
           for (const sema::AwaitedMessage& awaited : waittil->awaited) {

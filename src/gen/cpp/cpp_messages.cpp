@@ -69,6 +69,16 @@ void add_reads(Reads& reads, const sema::Scope* checks) {
   }
 }
 
+// What the receive checks of every definition of the values read.
+Reads definition_reads(const std::vector<const Entry*>& values) {
+  Reads reads;
+  for (const Entry* v : values) {
+    for (const Entry* d : event_record(v)->definitions)
+      if (const Entry* checks = definition_value(d, sema::DescriptorKind::ReceiveCheck)) add_reads(reads, child_scope(checks));
+  }
+  return reads;
+}
+
 // The checks of a message function read the received value and the bounds of its ranges through
 // the function's bindings.
 CheckTarget received_message_target(CheckMode mode, const std::string& select) {
@@ -157,11 +167,7 @@ void CppWriter::write_message_bindings(const std::string& type, const std::strin
 void CppWriter::write_reference_function(const Entry* message_type, const std::vector<const Entry*>& values,
                                          const std::string& select) {
   const std::string& type = message_type->name;
-  Reads reads;
-  for (const Entry* v : values) {
-    for (const Entry* d : event_record(v)->definitions)
-      if (const Entry* checks = definition_value(d, sema::DescriptorKind::ReceiveCheck)) add_reads(reads, child_scope(checks));
-  }
+  Reads reads = definition_reads(values);
   empty();
   line("void QUELT::$" + type + "_ref_msg (QLX_PT_" + type + " $msg_ref)");
   open_brace();
@@ -189,11 +195,7 @@ void CppWriter::write_reference_function(const Entry* message_type, const std::v
 void CppWriter::write_compare_function(const Entry* message_type, const std::vector<const Entry*>& values,
                                        const std::string& select) {
   const std::string& type = message_type->name;
-  Reads reads;
-  for (const Entry* v : values) {
-    for (const Entry* d : event_record(v)->definitions)
-      if (const Entry* checks = definition_value(d, sema::DescriptorKind::ReceiveCheck)) add_reads(reads, child_scope(checks));
-  }
+  Reads reads = definition_reads(values);
   empty();
   line("QLX_T_INT QUELT::$" + type + "_cmp_msg(QLX_PT_" + type + " $msg_ref, " + type + " &$msgrcv)");
   open_brace();

@@ -174,14 +174,17 @@ std::vector<UnsharedVariable> unshared_variables(const GenParameters& run, const
 }  // namespace
 
 void CppWriter::write_unshared_copies() {
-  for (const UnsharedVariable& copy : unshared_variables(context_.parameters, parameters_)) raw(copy.declaration);
+  for (UnsharedVariable& copy : unshared_variables(context_.parameters, parameters_)) {
+    raw(copy.declaration);
+    unshared_names_.push_back(std::move(copy.name));
+  }
 }
 
 // Each copy starts with the value the global has when the driver object is made (an array or a
-// struct as a whole, hence the byte copy).
+// struct as a whole, hence the byte copy). The class, written before, named them.
 void CppWriter::write_unshared_starts() {
-  for (const UnsharedVariable& copy : unshared_variables(context_.parameters, parameters_)) {
-    raw("std::memcpy ((void *) &" + copy.name + ", (const void *) &::" + copy.name + ", sizeof (" + copy.name + "));");
+  for (const std::string& name : unshared_names_) {
+    raw("std::memcpy ((void *) &" + name + ", (const void *) &::" + name + ", sizeof (" + name + "));");
   }
 }
 

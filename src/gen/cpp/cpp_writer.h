@@ -260,6 +260,8 @@ class CppWriter {
   int timer_count_ = 0;
   // The class holds the cleanup procedure the script recorded last (ENABLE_CLEANUP).
   bool cleanup_ = false;
+  // -NOTSHARED: the variables the class holds copies of, in the class's order.
+  std::vector<std::string> unshared_names_;
   // The number each declared instance has at run time: 2 for the first, 3 for the next, ...
   std::unordered_map<const sema::Entry*, int> instance_numbers_;
   // The message values of each message type, found on first use (cpp_messages.cpp).
